@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessarivand::console {
+
+// The program's texts are UTF-8 in the source. A console that is not a
+// terminal (a file, a pipe) receives them as code page 850, the bytes that the
+// original console showed; a character outside that code page becomes '?'.
+std::string toCodePage850(std::string_view utf8);
+
+// Puts the console buffers under std::cin, std::cout and std::cerr. Decides
+// once, for standard output and standard error separately, whether the bytes
+// go out as UTF-8 (a terminal) or as code page 850 (anything else). The
+// streams keep their coupling: std::cin and std::cerr stay tied to std::cout,
+// and std::cerr stays unbuffered. Call it once, first thing in main.
+void attachStandardStreams();
+
+// Every reader ends here when standard input has no more to give: a one-line
+// notice on standard error, then exit status 1.
+[[noreturn]] void endOfInput();
+
+}  // namespace tessarivand::console

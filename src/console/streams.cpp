@@ -1,0 +1,235 @@
+#include "tessarivand/console/streams.hpp"
+
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <streambuf>
+
+namespace tessarivand::console {
+
+namespace {
+
+// Unicode code points of the bytes 0x80 to 0xFF of code page 850.
+constexpr std::array<std::uint16_t, 128> CodePage850High = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,  // 80
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,  // 88
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,  // 90
+    0x00FF, 0x00D6, 0x00DC, 0x00F8, 0x00A3, 0x00D8, 0x00D7, 0x0192,  // 98
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,  // A0
+    0x00BF, 0x00AE, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,  // A8
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x00C1, 0x00C2, 0x00C0,  // B0
+    0x00A9, 0x2563, 0x2551, 0x2557, 0x255D, 0x00A2, 0x00A5, 0x2510,  // B8
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x00E3, 0x00C3,  // C0
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x00A4,  // C8
+    0x00F0, 0x00D0, 0x00CA, 0x00CB, 0x00C8, 0x0131, 0x00CD, 0x00CE,  // D0
+    0x00CF, 0x2518, 0x250C, 0x2588, 0x2584, 0x00A6, 0x00CC, 0x2580,  // D8
+    0x00D3, 0x00DF, 0x00D4, 0x00D2, 0x00F5, 0x00D5, 0x00B5, 0x00FE,  // E0
+    0x00DE, 0x00DA, 0x00DB, 0x00D9, 0x00FD, 0x00DD, 0x00AF, 0x00B4,  // E8
+    0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8,  // F0
+    0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0,  // F8
+};
+
+constexpr char Unmappable = '?';
+
+char codePage850Byte(std::uint32_t codePoint) {
+    for (std::size_t i = 0; i < CodePage850High.size(); ++i) {
+        if (CodePage850High[i] == codePoint) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return Unmappable;
+}
+
+// Length of the UTF-8 sequence that starts with this byte; 0 for a byte that
+// cannot start one.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// How many bytes at the end of [begin, end) start a UTF-8 sequence that is
+// not complete yet; they wait for the next write.
+std::size_t incompleteTail(const char* begin, const char* end) {
+    const char* p = end;
+    std::size_t continuations = 0;
+    while (p != begin && continuations < 3 && isContinuation(static_cast<unsigned char>(p[-1]))) {
+        --p;
+        ++continuations;
+    }
+    if (p == begin) return 0;
+    const std::size_t needed = sequenceLength(static_cast<unsigned char>(p[-1]));
+    return needed > continuations + 1 ? continuations + 1 : 0;
+}
+
+void appendCodePage850(std::string_view utf8, std::string& out) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            ++i;
+            continue;
+        }
+        const std::size_t length = sequenceLength(lead);
+        bool valid = length != 0 && i + length <= utf8.size();
+        std::uint32_t codePoint = lead & (0x7F >> length);
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = isContinuation(next);
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        out.push_back(valid ? codePage850Byte(codePoint) : Unmappable);
+        i += valid ? length : 1;
+    }
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Buffered output to a file descriptor, transcoded when the descriptor is not
+// a terminal.
+class OutputBuffer final : public std::streambuf {
+public:
+    OutputBuffer(int fd, bool toCodePage850, bool fatalOnError)
+        : fd_(fd), transcode_(toCodePage850), fatalOnError_(fatalOnError) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+    OutputBuffer(const OutputBuffer&) = delete;
+    OutputBuffer& operator=(const OutputBuffer&) = delete;
+    ~OutputBuffer() override { drain(); }
+
+protected:
+    int_type overflow(int_type ch) override {
+        if (!drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(ch);
+            pbump(1);
+        }
+        return traits_type::not_eof(ch);
+    }
+
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    bool drain() {
+        const char* begin = pbase();
+        const char* end = pptr();
+        std::size_t kept = 0;
+        bool ok = true;
+        if (transcode_) {
+            kept = incompleteTail(begin, end);
+            scratch_.clear();
+            appendCodePage850(std::string_view(begin, static_cast<std::size_t>(end - begin) - kept), scratch_);
+            ok = writeAll(fd_, scratch_.data(), scratch_.size());
+        } else {
+            ok = writeAll(fd_, begin, static_cast<std::size_t>(end - begin));
+        }
+        // Keep an incomplete character at the front for the next drain.
+        std::memmove(buffer_.data(), end - kept, kept);
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        pbump(static_cast<int>(kept));
+        if (!ok && fatalOnError_) {
+            // Standard output is gone (a closed pipe with SIGPIPE ignored, a
+            // closed descriptor): nobody can see the dialogue any more.
+            ::_exit(1);
+        }
+        return ok;
+    }
+
+    int fd_;
+    bool transcode_;
+    bool fatalOnError_;
+    std::array<char, 16384> buffer_{};
+    std::string scratch_;
+};
+
+// Buffered input from a file descriptor. A read error (standard input that is
+// a directory, a terminal that has gone) is the end of input.
+class InputBuffer final : public std::streambuf {
+public:
+    explicit InputBuffer(int fd) : fd_(fd) {}
+
+protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        ssize_t received = 0;
+        do {
+            received = ::read(fd_, buffer_.data(), buffer_.size());
+        } while (received < 0 && errno == EINTR);
+        if (received <= 0) return traits_type::eof();
+        setg(buffer_.data(), buffer_.data(), buffer_.data() + received);
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    int fd_;
+    std::array<char, 65536> buffer_{};
+};
+
+class StandardStreams {
+public:
+    StandardStreams()
+        : in_(STDIN_FILENO),
+          out_(STDOUT_FILENO, ::isatty(STDOUT_FILENO) == 0, true),
+          err_(STDERR_FILENO, ::isatty(STDERR_FILENO) == 0, false),
+          savedIn_(std::cin.rdbuf(&in_)),
+          savedOut_(std::cout.rdbuf(&out_)),
+          savedErr_(std::cerr.rdbuf(&err_)) {}
+    StandardStreams(const StandardStreams&) = delete;
+    StandardStreams& operator=(const StandardStreams&) = delete;
+
+    // The library's own exit-time flush of std::cout comes after this object
+    // is gone, so hand the streams back their original buffers first.
+    ~StandardStreams() {
+        std::cout.flush();
+        std::cin.rdbuf(savedIn_);
+        std::cout.rdbuf(savedOut_);
+        std::cerr.rdbuf(savedErr_);
+    }
+
+private:
+    InputBuffer in_;
+    OutputBuffer out_;
+    OutputBuffer err_;
+    std::streambuf* savedIn_;
+    std::streambuf* savedOut_;
+    std::streambuf* savedErr_;
+};
+
+}  // namespace
+
+std::string toCodePage850(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    appendCodePage850(utf8, out);
+    return out;
+}
+
+void attachStandardStreams() { static StandardStreams streams; }
+
+void endOfInput() {
+    std::cerr << "\n Fin des données en entrée : le programme s'arrête.\n";
+    std::exit(1);
+}
+
+}  // namespace tessarivand::console

@@ -1,0 +1,11 @@
+#include "tessarivand/flow/banner.hpp"
+
+#include <iostream>
+
+namespace tessarivand {
+
+void printBanner(std::string first, std::string second) {
+    std::cout << "\n\n" << first << "\n\n\n\n" << second << "\n\n";
+}
+
+}  // namespace tessarivand

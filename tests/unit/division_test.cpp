@@ -1,0 +1,150 @@
+#include "tessarivand/arithmetic/division.hpp"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "console_capture.hpp"
+#include "polynomial_builders.hpp"
+#include "tessarivand/console/streams.hpp"
+
+namespace {
+
+using tessarivand::divideByBinomial;
+using tessarivand::Polynomial;
+using tessarivand::quotientByBinomial;
+using tessarivand::console::toCodePage850;
+using tessarivand::testing::ConsoleCapture;
+using tessarivand::testing::fromHighest;
+using tessarivand::testing::readDataFile;
+
+std::string printedDivision(Polynomial p, double mu) {
+    const ConsoleCapture capture;
+    divideByBinomial(p, mu);
+    return capture.out();
+}
+
+// The identity line of a printed division, between its two asterisk rows.
+std::string identityLine(const std::string& printed) {
+    const std::string start = "\n\n P(X) = ";
+    const auto begin = printed.find(start);
+    const auto end = printed.find("\n\n\n***", begin);
+    return printed.substr(begin + 3, end - begin - 3);
+}
+
+struct DivisionCase {
+    Polynomial p;
+    double mu;
+    const char* line;
+};
+
+void PrintTo(const DivisionCase& c, std::ostream* os) { *os << c.line; }
+
+class DivisionExamples : public ::testing::TestWithParam<DivisionCase> {};
+
+TEST_P(DivisionExamples, PrintsTheIdentity) {
+    EXPECT_EQ(identityLine(printedDivision(GetParam().p, GetParam().mu)), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, DivisionExamples,
+    ::testing::Values(DivisionCase{fromHighest({2, 0, -3, 1}), 2, "P(X) = (X - 2).((2 X^2) + (4 X) + (5)) + (11)"},
+                      DivisionCase{fromHighest({2, 0, -3, 1}), -2, "P(X) = (X - -2).((2 X^2) + (-4 X) + (5)) + (-9)"},
+                      DivisionCase{fromHighest({3, 2}), 1, "P(X) = (X - 1).(3) + (5)"},
+                      DivisionCase{fromHighest({-1, 0, 4}), 3, "P(X) = (X - 3).((-1 X) + (-3)) + (-5)"},
+                      DivisionCase{fromHighest({1, 0, 0, -1}), 0, "P(X) = (X - 0).((1 X^2)) + (-1)"},
+                      DivisionCase{fromHighest({1, 0, 0, -1}), 1, "P(X) = (X - 1).((1 X^2) + (1 X) + (1)) + (0)"},
+                      DivisionCase{fromHighest({1, 1, 1, 1, 1}), 0.5,
+                                   "P(X) = (X - 0.5).((1 X^3) + (1.5 X^2) + (1.75 X) + (1.875)) + (1.9375)"},
+                      DivisionCase{fromHighest({1, 0, 0}), 0.1, "P(X) = (X - 0.1).((1 X) + (0.1)) + (0.01)"},
+                      DivisionCase{fromHighest({5}), 1, "P(X) = (X - 1).(0) + (5)"},
+                      DivisionCase{fromHighest({-0.0}), 3, "P(X) = (X - 3).(0) + (0)"},
+                      DivisionCase{fromHighest({1, 0}), 1234567, "P(X) = (X - 1.23457e+006).(1) + (1.23457e+006)"}));
+
+TEST(DivideByBinomial, WholeBlockInCodePage850) {
+    EXPECT_EQ(toCodePage850(printedDivision(fromHighest({2, 0, -3, 1}), 2)), readDataFile("division_cubic.cp850"));
+}
+
+TEST(DivideByBinomial, StoresMuAndRemainderInPAndReturnsQNamedQ) {
+    Polynomial p = fromHighest({2, 0, -3, 1});
+    const Polynomial before = p;
+    const ConsoleCapture capture;
+    const Polynomial q = divideByBinomial(p, 2);
+    EXPECT_EQ(p.mu, 2.0);
+    EXPECT_EQ(p.remainder, 11.0);
+    EXPECT_EQ(p.name, before.name);
+    EXPECT_EQ(p.degree, before.degree);
+    EXPECT_EQ(p.coefficients, before.coefficients);
+
+    EXPECT_EQ(q.name, "Q");
+    EXPECT_EQ(q.variable, "x");
+    EXPECT_EQ(q.degree, 2u);
+    EXPECT_EQ(q.coefficients[2], 2.0);
+    EXPECT_EQ(q.coefficients[1], 4.0);
+    EXPECT_EQ(q.coefficients[0], 5.0);
+    for (std::size_t k = 3; k < q.coefficients.size(); ++k) EXPECT_EQ(q.coefficients[k], 0.0);
+    EXPECT_EQ(q.mu, 0.0);
+    EXPECT_EQ(q.remainder, 0.0);
+}
+
+TEST(DivideByBinomial, SecondDivisionReplacesMuAndRemainder) {
+    Polynomial p = fromHighest({2, 0, -3, 1});
+    quotientByBinomial(p, 2);
+    quotientByBinomial(p, -2);
+    EXPECT_EQ(p.mu, -2.0);
+    EXPECT_EQ(p.remainder, -9.0);
+}
+
+TEST(DivideByBinomial, ConstantGivesTheZeroQuotientAndItselfAsRemainder) {
+    Polynomial p = fromHighest({5});
+    const Polynomial q = quotientByBinomial(p, 1);
+    EXPECT_EQ(q.degree, 0u);
+    for (const double c : q.coefficients) EXPECT_EQ(c, 0.0);
+    EXPECT_EQ(p.remainder, 5.0);
+}
+
+TEST(DivideByBinomial, NegativeZeroConstantGivesAPositiveZeroRemainder) {
+    Polynomial p = fromHighest({-0.0});
+    quotientByBinomial(p, 3);
+    EXPECT_FALSE(std::signbit(p.remainder));
+}
+
+TEST(DivideByBinomial, RemainderOfXSquaredAtOneTenthIsTheRoundedProduct) {
+    Polynomial p = fromHighest({1, 0, 0});
+    quotientByBinomial(p, 0.1);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(p.remainder), std::bit_cast<std::uint64_t>(0.010000000000000002));
+}
+
+// With a[0] = -0.01 the remainder is fl(0.1 * 0.1) - 0.01; a fused
+// multiply-add would subtract from the exact product instead.
+TEST(DivideByBinomial, EveryProductIsRoundedBeforeItsSum) {
+    Polynomial p = fromHighest({1, 0, -0.01});
+    quotientByBinomial(p, 0.1);
+    volatile double product = 0.1 * 0.1;
+    const double separate = -0.01 + product;
+    const double fused = std::fma(0.1, 0.1, -0.01);
+    ASSERT_NE(std::bit_cast<std::uint64_t>(separate), std::bit_cast<std::uint64_t>(fused));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(p.remainder), std::bit_cast<std::uint64_t>(separate));
+}
+
+TEST(DivideByBinomial, DegreeNineHundredNinetyNineGivesAQuotientOfDegreeNineHundredNinetyEight) {
+    Polynomial p;
+    p.degree = 999;
+    for (double& c : p.coefficients) c = 1.0;
+    const Polynomial q = quotientByBinomial(p, 1.0);
+    EXPECT_EQ(q.degree, 998u);
+    // Dividing 1 + X + ... + X^999 by (X - 1): q[k] counts the terms above k.
+    for (std::uint32_t k = 0; k <= 998; ++k) EXPECT_EQ(q.coefficients[k], 999.0 - k) << k;
+    EXPECT_EQ(p.remainder, 1000.0);
+
+    const std::string printed = printedDivision(p, 1.0);
+    std::size_t parentheses = 0;
+    for (const char c : identityLine(printed)) parentheses += c == '(' ? 1 : 0;
+    // P(X), (X - 1), the quotient's own, its 999 terms, the remainder
+    EXPECT_EQ(parentheses, 1u + 1u + 1u + 999u + 1u);
+}
+
+}  // namespace
