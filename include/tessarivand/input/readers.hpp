@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessarivand {
+
+// Each reader asks on standard output, repeats until the line typed is
+// acceptable, stores the value and confirms it. The display name names the
+// value on screen ("µ", "deg(P)", "Votre Choix"), always followed by " = ".
+
+// Any real number that a double holds.
+void readReal(double& value, std::string displayName);
+
+// A natural number below 1000.
+void readNatural(std::int32_t& value, std::string displayName);
+
+// 1, 2, 3 or 4.
+void readMenuChoice(std::int32_t& value, std::string displayName);
+
+}  // namespace tessarivand

@@ -1,0 +1,93 @@
+#include <iostream>
+#include <string>
+
+#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/flow/banner.hpp"
+#include "tessarivand/input/extraction.hpp"
+#include "tessarivand/input/readers.hpp"
+#include "tessarivand/polynomial/polynomial.hpp"
+
+namespace tessarivand {
+
+namespace {
+
+using console::formatInteger;
+using console::formatReal;
+
+constexpr const char* DegreeTitle =
+    "\n\n\n        ***************************************************************\n"
+    "        ***           Saisie du degré de votre polynôme             ***\n"
+    "        ***************************************************************\n\n\n";
+
+constexpr const char* CoefficientTitle =
+    "        ***************************************************************\n"
+    "        ***        Saisie des coefficients de votre polynôme        *** \n"
+    "        ***************************************************************";
+
+constexpr const char* LeadingZeroBox =
+    "\n      *******************************************************************"
+    "\n      *                          ATTENTION !                            *"
+    "\n      *          Le degré de votre polynôme ne correspond pas           *"
+    "\n      *        au plus grand indice des coefficients non nuls !!!       *"
+    "\n      *                                                                 *"
+    "\n      *******************************************************************"
+    "\n\n\n Veuillez reprendre la saisie du coefficient a[";
+
+std::string coefficientLabel(std::uint32_t index) {
+    return " Le Coefficient   a[" + formatInteger(index) + "]  =  ";
+}
+
+// Asks a[index] until a real number is typed, then confirms it.
+double readCoefficient(std::uint32_t index) {
+    const std::string label = coefficientLabel(index);
+    std::cout << "\n\n Veuillez entrer un Nombre Réel : " << label;
+    const std::string retry =
+        "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
+        " Veuillez entrer de nouveau un \" Nombre Réel \" : " + label;
+    double value = 0.0;
+    input::extractNumber(value, retry);
+    std::cout << "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \"" << label << formatReal(value)
+              << " \" .\n";
+    return value;
+}
+
+}  // namespace
+
+void Polynomial::enter() {
+    std::cout << DegreeTitle;
+    std::int32_t typed = 0;
+    readNatural(typed, "deg(P)");
+    setDegree(typed);
+    enterCoefficients();
+    displayExpression(name);
+}
+
+void Polynomial::setDegree(std::int32_t value) {
+    if (value < 0) {
+        std::cout << "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas être négatif !!! ";
+        return;
+    }
+    // The coefficient at index degree must lie inside the array.
+    if (static_cast<std::uint32_t>(value) >= MaxTerms) {
+        std::cout << "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
+        return;
+    }
+    degree = static_cast<std::uint32_t>(value);
+}
+
+void Polynomial::enterCoefficients() {
+    const std::uint32_t n = degree;
+    printBanner(CoefficientTitle, "");
+    std::cout << " Rappel :\n\n               ===  Le degré de votre polynôme est : " << formatInteger(n)
+              << "  ===\n\n\n";
+    for (std::int64_t i = n; i >= 0; --i) {
+        coefficients[static_cast<std::size_t>(i)] = readCoefficient(static_cast<std::uint32_t>(i));
+    }
+    // A typed -0 compares equal to 0 and is refused too.
+    while (n != 0 && coefficients[n] == 0.0) {
+        std::cout << LeadingZeroBox << formatInteger(n) << "] de votre polynôme s.v.p !\n\n";
+        coefficients[n] = readCoefficient(n);
+    }
+}
+
+}  // namespace tessarivand

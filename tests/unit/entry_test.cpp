@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "console_capture.hpp"
+#include "polynomial_builders.hpp"
+#include "tessarivand/polynomial/polynomial.hpp"
+
+namespace {
+
+using tessarivand::Polynomial;
+using tessarivand::testing::ConsoleCapture;
+using tessarivand::testing::fromHighest;
+
+std::string coefficientPrompt(int index) {
+    return "\n\n Veuillez entrer un Nombre Réel :  Le Coefficient   a[" + std::to_string(index) + "]  =  ";
+}
+
+std::string coefficientConfirmation(int index, const std::string& shown) {
+    return "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \" Le Coefficient   a[" +
+           std::to_string(index) + "]  =  " + shown + " \" .\n";
+}
+
+std::string leadingZeroBox(int index) {
+    return "\n      *******************************************************************"
+           "\n      *                          ATTENTION !                            *"
+           "\n      *          Le degré de votre polynôme ne correspond pas           *"
+           "\n      *        au plus grand indice des coefficients non nuls !!!       *"
+           "\n      *                                                                 *"
+           "\n      *******************************************************************"
+           "\n\n\n Veuillez reprendre la saisie du coefficient a[" +
+           std::to_string(index) + "] de votre polynôme s.v.p !\n\n";
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+constexpr const char* CoefficientBanner =
+    "\n\n        ***************************************************************\n"
+    "        ***        Saisie des coefficients de votre polynôme        *** \n"
+    "        ***************************************************************\n\n\n\n\n\n"
+    " Rappel :\n\n               ===  Le degré de votre polynôme est : ";
+
+TEST(EnterCoefficients, AsksFromTheHighestIndexDownAndStoresEach) {
+    Polynomial p;
+    p.degree = 2;
+    const ConsoleCapture capture("1\n0\n5\n");
+    p.enterCoefficients();
+    EXPECT_EQ(capture.out(), CoefficientBanner + std::string("2  ===\n\n\n") + coefficientPrompt(2) +
+                                 coefficientConfirmation(2, "1") + coefficientPrompt(1) +
+                                 coefficientConfirmation(1, "0") + coefficientPrompt(0) +
+                                 coefficientConfirmation(0, "5"));
+    EXPECT_EQ(p.coefficients[2], 1.0);
+    EXPECT_EQ(p.coefficients[1], 0.0);
+    EXPECT_EQ(p.coefficients[0], 5.0);
+    EXPECT_EQ(capture.err(), "");
+}
+
+TEST(EnterCoefficients, RepeatsTheBoxUntilTheLeadingCoefficientIsNotZero) {
+    Polynomial p;
+    p.degree = 3;
+    const ConsoleCapture capture("0\n7\n8\n9\n0\n-0\n2\n");
+    p.enterCoefficients();
+    const std::string out = capture.out();
+    EXPECT_EQ(occurrences(out, leadingZeroBox(3)), 3u);
+    EXPECT_EQ(occurrences(out, coefficientPrompt(3)), 4u);
+    EXPECT_TRUE(out.ends_with(leadingZeroBox(3) + coefficientPrompt(3) + coefficientConfirmation(3, "2")));
+    EXPECT_NE(out.find(coefficientConfirmation(3, "-0")), std::string::npos);
+    EXPECT_EQ(p.coefficients[3], 2.0);
+    EXPECT_EQ(p.coefficients[2], 7.0);
+    EXPECT_EQ(p.coefficients[1], 8.0);
+    EXPECT_EQ(p.coefficients[0], 9.0);
+}
+
+TEST(EnterCoefficients, AcceptsTheZeroConstant) {
+    Polynomial p;
+    const ConsoleCapture capture("0\n");
+    p.enterCoefficients();
+    EXPECT_EQ(capture.out().find("ATTENTION"), std::string::npos);
+    EXPECT_EQ(p.coefficients[0], 0.0);
+}
+
+TEST(EnterCoefficients, RefusesTextOnStandardErrorAndAsksTheSameIndexWithoutANewPrompt) {
+    Polynomial p;
+    p.degree = 1;
+    const ConsoleCapture capture("deux\n2\n3\n");
+    p.enterCoefficients();
+    EXPECT_EQ(capture.err(),
+              "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
+              " Veuillez entrer de nouveau un \" Nombre Réel \" :  Le Coefficient   a[1]  =  ");
+    EXPECT_EQ(occurrences(capture.out(), coefficientPrompt(1)), 1u);
+    EXPECT_EQ(p.coefficients[1], 2.0);
+    EXPECT_EQ(p.coefficients[0], 3.0);
+}
+
+TEST(Enter, WritesTheDegreeTitleReadsTheDegreeAndEndsWithTheDisplay) {
+    Polynomial p;
+    const ConsoleCapture capture("2\n1\n0\n5\n");
+    p.enter();
+    const std::string out = capture.out();
+    EXPECT_TRUE(out.starts_with(
+        "\n\n\n        ***************************************************************\n"
+        "        ***           Saisie du degré de votre polynôme             ***\n"
+        "        ***************************************************************\n\n\n"
+        "\n\n Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 :  deg(P) = "));
+    EXPECT_TRUE(out.ends_with("\n P(X) = (1 X^2) + (5)\n\n\n"
+                              "********************************************************************************"));
+    EXPECT_EQ(p.degree, 2u);
+}
+
+TEST(Enter, ALowerDegreeLeavesTheHigherSlotsButShowsOnlyTheNewTerms) {
+    Polynomial p;
+    {
+        const ConsoleCapture first("5\n6\n5\n4\n3\n2\n1\n");
+        p.enter();
+    }
+    const ConsoleCapture second("2\n-1\n0\n8\n");
+    p.enter();
+    EXPECT_EQ(p.degree, 2u);
+    EXPECT_EQ(p.coefficients[3], 4.0);
+    EXPECT_EQ(p.coefficients[4], 5.0);
+    EXPECT_EQ(p.coefficients[5], 6.0);
+    EXPECT_TRUE(second.out().ends_with("\n P(X) = (-1 X^2) + (8)\n\n\n"
+                                       "********************************************************************************"));
+}
+
+struct DegreeCase {
+    std::int32_t value;
+    std::uint32_t stored;
+    const char* warning;
+};
+
+void PrintTo(const DegreeCase& c, std::ostream* os) { *os << c.value; }
+
+class SetDegree : public ::testing::TestWithParam<DegreeCase> {};
+
+TEST_P(SetDegree, StoresOnlyDegreesThatFitTheCoefficients) {
+    Polynomial p;
+    p.degree = 7;
+    const ConsoleCapture capture;
+    p.setDegree(GetParam().value);
+    EXPECT_EQ(p.degree, GetParam().stored);
+    EXPECT_EQ(capture.out(), GetParam().warning);
+}
+
+constexpr const char* NegativeWarning = "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas être négatif !!! ";
+constexpr const char* TooLargeWarning = "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
+
+INSTANTIATE_TEST_SUITE_P(Values, SetDegree,
+                         ::testing::Values(DegreeCase{0, 0, ""}, DegreeCase{999, 999, ""},
+                                           DegreeCase{-1, 7, NegativeWarning},
+                                           DegreeCase{-2147483647 - 1, 7, NegativeWarning},
+                                           DegreeCase{1000, 7, TooLargeWarning},
+                                           DegreeCase{2147483647, 7, TooLargeWarning}));
+
+void enterUntilTheEnd(const char* input) {
+    std::istringstream script(input);
+    std::cin.rdbuf(script.rdbuf());
+    std::ostringstream discarded;
+    std::cout.rdbuf(discarded.rdbuf());
+    Polynomial p;
+    p.enter();
+}
+
+TEST(EnterAtEndOfInput, EndsTheProgramWithStatusOne) {
+    const char* notice = "Fin des données en entrée : le programme s'arrête\\.\n$";
+    EXPECT_EXIT(enterUntilTheEnd("3\n1\n2\n"), ::testing::ExitedWithCode(1), notice);
+    EXPECT_EXIT(enterUntilTheEnd("1\n0\n4\n"), ::testing::ExitedWithCode(1), notice);  // inside the box
+    EXPECT_EXIT(enterUntilTheEnd("2\n1\nx"), ::testing::ExitedWithCode(1), notice);
+}
+
+}  // namespace
