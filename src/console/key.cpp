@@ -79,7 +79,10 @@ private:
         action.sa_handler = restoreThenDeliver;
         ::sigemptyset(&action.sa_mask);
         for (std::size_t i = 0; i < RestoringSignals.size(); ++i) {
-            ::sigaction(RestoringSignals[i], &action, &previousActions[i]);
+            ::sigaction(RestoringSignals[i], nullptr, &previousActions[i]);
+            // A signal that the program was started to ignore (nohup, a
+            // background job) stays ignored: it cannot end the wait.
+            if (previousActions[i].sa_handler != SIG_IGN) ::sigaction(RestoringSignals[i], &action, nullptr);
         }
     }
     static void restoreHandlers() {

@@ -33,7 +33,9 @@ enum class StandardInput { terminal, pipe };
 // open, so its mode can be read after the program has gone.
 class TerminalSession {
 public:
-    explicit TerminalSession(StandardInput input = StandardInput::terminal, const termios* mode = nullptr) {
+    // hangUpIgnored: the program starts with SIGHUP ignored, as under nohup.
+    explicit TerminalSession(StandardInput input = StandardInput::terminal, const termios* mode = nullptr,
+                             bool hangUpIgnored = false) {
         if (::openpty(&master_, &terminal_, nullptr, mode, nullptr) != 0) {
             ADD_FAILURE() << "openpty: " << std::strerror(errno);
             return;
@@ -49,6 +51,7 @@ public:
         if (child_ == 0) {
             ::close(master_);
             std::signal(SIGPIPE, SIG_DFL);
+            if (hangUpIgnored) std::signal(SIGHUP, SIG_IGN);
             // A new session whose controlling terminal is the pseudo-terminal.
             if (::login_tty(terminal_) != 0) ::_exit(126);
             if (pipeEnds[0] >= 0) ::dup2(pipeEnds[0], STDIN_FILENO);
@@ -73,6 +76,12 @@ public:
     }
 
     pid_t pid() const { return child_; }
+
+    // Closes the terminal from its far side, as a closed terminal window does.
+    void hangUp() {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+    }
 
     // Keys pressed on the terminal.
     void type(std::string_view keys) { writeAll(master_, keys); }

@@ -248,4 +248,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Interruption{"HangUp", SIGHUP, ""}),
     [](const ::testing::TestParamInfo<Interruption>& info) { return std::string(info.param.name); });
 
+// Started with the hang-up signal ignored (nohup), the program meets the closed
+// terminal itself: it ends as at the end of its input, keeping the ignored
+// signal ignored.
+TEST(Terminal, EndsWithStatusOneWhenTheTerminalClosesDuringTheWait) {
+    TerminalSession session(StandardInput::pipe, nullptr, true);
+    reachEndPrompt(session);
+    session.hangUp();
+    EXPECT_TRUE(exitedWith(session.waitForExit(), 1));
+}
+
 }  // namespace
