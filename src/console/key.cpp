@@ -56,6 +56,8 @@ void restoreThenDeliver(int signal) {
 class RawTerminal {
 public:
     explicit RawTerminal(int fd) : fd_(fd) {
+        // Without the saved mode there is nothing to come back to: leave
+        // the terminal and the handlers alone.
         if (::tcgetattr(fd, &savedMode) != 0) return;
         rawMode = savedMode;
         rawMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
@@ -63,12 +65,14 @@ public:
         rawMode.c_cc[VTIME] = 0;
         installHandlers();
         rawFd = fd;
-        active_ = ::tcsetattr(fd, TCSANOW, &rawMode) == 0;
+        active_ = true;
+        ::tcsetattr(fd, TCSANOW, &rawMode);
     }
     RawTerminal(const RawTerminal&) = delete;
     RawTerminal& operator=(const RawTerminal&) = delete;
     ~RawTerminal() {
-        if (active_) ::tcsetattr(fd_, TCSANOW, &savedMode);
+        if (!active_) return;
+        ::tcsetattr(fd_, TCSANOW, &savedMode);
         rawFd = -1;
         restoreHandlers();
     }
@@ -79,7 +83,10 @@ private:
         action.sa_handler = restoreThenDeliver;
         ::sigemptyset(&action.sa_mask);
         for (std::size_t i = 0; i < RestoringSignals.size(); ++i) {
-            ::sigaction(RestoringSignals[i], &action, &previousActions[i]);
+            ::sigaction(RestoringSignals[i], nullptr, &previousActions[i]);
+            // A signal that the program was started to ignore (nohup, a
+            // background job) stays ignored: it cannot end the wait.
+            if (previousActions[i].sa_handler != SIG_IGN) ::sigaction(RestoringSignals[i], &action, nullptr);
         }
     }
     static void restoreHandlers() {

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Runs the program on one scripted dialogue, without a controlling terminal,
+# and compares what it writes and its exit status byte for byte with the
+# case's hand-written expectations.
+#
+#   run_transcript.sh PROGRAM CASE_DIRECTORY
+#
+# A case directory holds:
+#   input                  the bytes given on standard input
+#   expected.status        the exit status
+#   expected.stdout.utf8   standard output, and
+#   expected.stderr.utf8   standard error;
+#   or, instead of these two,
+#   expected.combined.utf8 both streams on one pipe (2>&1), in their order.
+#
+# The expectations are UTF-8 so that they can be read; the program writes
+# code page 850 to anything that is not a terminal, so they are converted
+# before the comparison. In them, {name} stands for the fixed text of that
+# name in fixed_texts.sh, exactly; everything else is taken literally, to the
+# last byte (no line break is added at the end of a file).
+set -euo pipefail
+
+program=$1
+case_dir=$(cd "$2" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=fixed_texts.sh
+source "${here}/fixed_texts.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "${work}"' EXIT
+
+# Prints a transcript with each {name} replaced by its fixed text.
+expand() {
+  local text='' done_text='' piece name
+  IFS= read -r -d '' text <"$1" || true
+  while [[ ${text} =~ \{([a-z_]+)\} ]]; do
+    name=${BASH_REMATCH[1]}
+    if [[ ! -v ${name} ]]; then
+      echo "$1: no fixed text named {${name}}" >&2
+      exit 2
+    fi
+    printf -v piece '%b' "${!name}"
+    done_text+=${text%%"${BASH_REMATCH[0]}"*}${piece}
+    text=${text#*"${BASH_REMATCH[0]}"}
+  done
+  printf '%s' "${done_text}${text}"
+}
+
+failed=0
+
+# Compares one output byte for byte; on a difference shows both as UTF-8
+# with each line end marked by $, so that trailing blanks can be seen.
+compare() {
+  local what=$1 expected=$2 actual=$3
+  if ! cmp -s "${expected}" "${actual}"; then
+    echo "--- ${what} differs (< expected, > actual; \$ marks each line end)"
+    diff <(iconv -f CP850 -t UTF-8 "${expected}" | sed 's/$/$/') \
+         <(iconv -f CP850 -t UTF-8 "${actual}" | sed 's/$/$/') || true
+    cmp "${expected}" "${actual}" || true
+    failed=1
+  fi
+}
+
+# setsid: a new session has no controlling terminal, even when the test is
+# started from one, so the end key comes from standard input too.
+set +e
+if [[ -f ${case_dir}/expected.combined.utf8 ]]; then
+  setsid -w "${program}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
+  status=${PIPESTATUS[0]}
+else
+  setsid -w "${program}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
+  status=$?
+fi
+set -e
+
+for stream in stdout stderr combined; do
+  expectation=${case_dir}/expected.${stream}.utf8
+  [[ -f ${expectation} ]] || continue
+  expand "${expectation}" | iconv -f UTF-8 -t CP850 >"${work}/expected.${stream}"
+  compare "${stream}" "${work}/expected.${stream}" "${work}/actual.${stream}"
+done
+
+expected_status=$(<"${case_dir}/expected.status")
+if [[ ${status} != "${expected_status}" ]]; then
+  echo "--- exit status: expected ${expected_status}, actual ${status}"
+  failed=1
+fi
+
+exit "${failed}"
