@@ -191,10 +191,17 @@ KeyPress readKeyFromStandardInput() {
     return oneCode(static_cast<unsigned char>(next));
 }
 
+KeySource keySource = KeySource::terminalWhenPresent;
+
 }  // namespace
+
+void setKeySource(KeySource source) { keySource = source; }
 
 KeyPress readKey() {
     std::cout.flush();
+    if (keySource == KeySource::standardInput) {
+        return readKeyFromStandardInput();
+    }
     const FileDescriptor terminal(::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC));
     if (terminal.get() < 0 || ::isatty(terminal.get()) == 0) {
         return readKeyFromStandardInput();

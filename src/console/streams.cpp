@@ -227,8 +227,15 @@ std::string toCodePage850(std::string_view utf8) {
 
 void attachStandardStreams() { static StandardStreams streams; }
 
+namespace {
+EndOfInputHandler endOfInputHandler = nullptr;
+}  // namespace
+
+void setEndOfInputHandler(EndOfInputHandler handler) { endOfInputHandler = handler; }
+
 void endOfInput() {
     std::cerr << "\n Fin des données en entrée : le programme s'arrête.\n";
+    if (endOfInputHandler != nullptr) endOfInputHandler();
     std::exit(1);
 }
 

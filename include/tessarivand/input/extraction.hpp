@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string_view>
 
 namespace tessarivand::input {
@@ -12,6 +13,13 @@ namespace tessarivand::input {
 // line and reads again. At end of input the program ends there.
 template <typename Number>
 void extractNumber(Number& value, std::string_view retryMessage);
+
+// The stream's formatted extraction of a double (operator>>): the same
+// characters taken, the same value, the same error state, but at most a
+// fixed number of the number's characters held at once. The standard one
+// keeps them all, so that a line of millions of digits would cost as many
+// bytes.
+std::istream& extractReal(std::istream& in, double& value);
 
 extern template void extractNumber<double>(double&, std::string_view);
 extern template void extractNumber<std::int32_t>(std::int32_t&, std::string_view);

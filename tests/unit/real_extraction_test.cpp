@@ -1,0 +1,122 @@
+// The bounded extraction of a real must take the same characters, give the
+// same double (to the bit) and leave the same stream state as the standard
+// extraction, whatever the text.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdlib>
+#include <cstdint>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tessarivand/input/extraction.hpp"
+
+namespace {
+
+using tessarivand::input::extractReal;
+
+struct Outcome {
+    std::uint64_t bits;
+    std::ios_base::iostate state;
+    std::string left;
+};
+
+Outcome outcomeOf(std::istringstream& in, double value) {
+    const std::ios_base::iostate state = in.rdstate();
+    in.clear();
+    return {std::bit_cast<std::uint64_t>(value), state,
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())};
+}
+
+void expectSameAsStandard(const std::string& text) {
+    std::istringstream standard(text);
+    double expected = 12345.0;
+    standard >> expected;
+    std::istringstream bounded(text);
+    double actual = 12345.0;
+    extractReal(bounded, actual);
+    const Outcome want = outcomeOf(standard, expected);
+    const Outcome got = outcomeOf(bounded, actual);
+    const std::string shown = text.size() > 80 ? text.substr(0, 40) + "..." + text.substr(text.size() - 40) : text;
+    EXPECT_EQ(got.bits, want.bits) << shown << ": " << actual << " instead of " << expected;
+    EXPECT_EQ(got.state, want.state) << shown;
+    EXPECT_EQ(got.left, want.left) << shown;
+}
+
+// Decimal digits of 2^n (n >= 0) or of 5^n, by schoolbook multiplication.
+std::string powerDigits(int base, int exponent) {
+    std::vector<int> digits{1};  // least significant first
+    for (int i = 0; i < exponent; ++i) {
+        int carry = 0;
+        for (int& d : digits) {
+            const int product = d * base + carry;
+            d = product % 10;
+            carry = product / 10;
+        }
+        for (; carry > 0; carry /= 10) digits.push_back(carry % 10);
+    }
+    std::string text;
+    for (auto d = digits.rbegin(); d != digits.rend(); ++d) text.push_back(static_cast<char>('0' + *d));
+    return text;
+}
+
+// 2^-n written out in full: 5^n shifted n places after the point.
+std::string exactNegativePowerOfTwo(int n) {
+    const std::string digits = powerDigits(5, n);
+    return "0." + std::string(static_cast<std::size_t>(n) - digits.size(), '0') + digits;
+}
+
+// Short texts around every branch of the grammar, the limits of a double and
+// what lies outside the grammar.
+const std::vector<std::string> ShortTexts = {
+    "", " ", "\n\n", "+", "-", ".", "+.", "-.e1", "e5", "E5", "1e", "1e+", "1e-", "1e+5", "1E5", "1e5e5", "1.2.3",
+    "..5", ".5", "5.", "5.e3", ".e3", "-0", "+0", "0", "000", "000123", "0.000", "00.00100", "-00.0e9", "1e999",
+    "-1e999", "1e-999", "-1e-999", "1e-320", "4.9e-324", "2.4703282292062327e-324", "2.4703282292062328e-324",
+    "1.7976931348623157e308", "1.7976931348623158e308", "1.797693134862315807e308", "1.797693134862315808e308",
+    "-1.797693134862315808e308", "12abc", "3,5", "nan", "inf", "-inf", "0x1p3", "1e0000000000000000000000000000005",
+    "1e-99999999999999999999999", "1e99999999999999999999999", " \t\n 42 rest", "1 2", "--1", "+-1", "-+1", "1e+-5",
+    "1e--5", "\x80", std::string("1\0" "2", 3), "2.5\r\n", "9.99999999999999999999999", "0.1", "0.30000000000000004",
+    "123456789012345678901234567890", "1e-5.5", "7e3x", "  -  5"};
+
+TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
+    for (const std::string& text : ShortTexts) expectSameAsStandard(text);
+}
+
+TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
+    const std::string zeros(3000, '0');
+    const std::string ones(5000, '1');
+    // 2^53 + 1 lies halfway between two doubles: what lies beyond the
+    // thousandth digit decides the rounding.
+    const std::string halfway = "9007199254740993";
+    const std::string smallestHalf = exactNegativePowerOfTwo(1075);  // half the smallest subnormal
+    ASSERT_EQ(std::strtod(smallestHalf.c_str(), nullptr), 0.0);  // a tie, to even
+    ASSERT_GT(std::strtod((smallestHalf + "1").c_str(), nullptr), 0.0);
+    for (const std::string& text : {
+             ones, "-" + ones, "0." + ones, ones + "e-4990", ones + "." + ones, "." + zeros + ones,
+             "0." + zeros + zeros + "1e6000", zeros + zeros + "1", "1" + zeros, "1" + zeros + "e-2999",
+             "1" + zeros + "e-3308", "1" + zeros + "e-3309", halfway + zeros, halfway + zeros + "1",
+             halfway + zeros + "0", "-" + halfway + zeros + "1", halfway + "." + zeros + "1", smallestHalf,
+             smallestHalf + zeros + "1", smallestHalf + "1", exactNegativePowerOfTwo(1074),
+             exactNegativePowerOfTwo(1074) + "1", powerDigits(2, 1024), powerDigits(2, 1023),
+             powerDigits(2, 1023) + "." + zeros + "1", ones + "e" + zeros + "1", ones + "e-" + zeros + "9",
+             "0." + zeros + "e" + ones, ones + "x"}) {
+        expectSameAsStandard(text);
+    }
+}
+
+TEST(RealExtraction, GivesTheStandardResultForRandomTexts) {
+    std::mt19937 random(20240611);
+    const std::string alphabet = "0123456789000..eE++--x \n";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 24);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (int k = length(random); k > 0; --k) text.push_back(alphabet[pick(random)]);
+        expectSameAsStandard(text);
+    }
+}
+
+}  // namespace
