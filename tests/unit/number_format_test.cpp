@@ -15,6 +15,8 @@ struct RealCase {
     const char* text;
 };
 
+void PrintTo(const RealCase& c, std::ostream* os) { *os << c.text; }
+
 class RealFormat : public ::testing::TestWithParam<RealCase> {};
 
 TEST_P(RealFormat, WritesSixSignificantDigitsWithThreeDigitExponent) {
