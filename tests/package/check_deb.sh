@@ -7,13 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 if ! command -v dpkg-deb >/dev/null; then
-    echo "SKIPPED: dpkg-deb is not installed"
-    exit 0
+  echo "SKIPPED: dpkg-deb is not installed"
+  exit 0
 fi
 
 fail() {
-    echo "FAILED: $*" >&2
-    exit 1
+  echo "FAILED: $*" >&2
+  exit 1
 }
 
 build=build/package
@@ -41,7 +41,7 @@ description=$(field Description)
 [[ ${description} == *polynômes* ]] || fail "the description has no French part"
 depends=$(field Depends)
 for library in libc6 libstdc++6; do
-    [[ ${depends} == *"${library}"* ]] || fail "Depends lacks ${library}: ${depends}"
+  [[ ${depends} == *"${library}"* ]] || fail "Depends lacks ${library}: ${depends}"
 done
 
 # File list: exactly what `cmake --install` puts in place, nothing more.
@@ -50,14 +50,14 @@ library=$(grep '/libtessarivand\.a$' "${work}/files") || fail "no libtessarivand
 libdir=$(dirname "${library}")
 [[ ${libdir} == usr/lib || ${libdir} == usr/lib/*-linux-gnu* ]] || fail "library in ${libdir}"
 {
-    echo usr/bin/tessarivand
-    echo usr/share/man/man1/tessarivand.1
-    echo usr/share/man/fr/man1/tessarivand.1
-    echo "${library}"
-    for name in TessarivandConfig TessarivandConfigVersion TessarivandTargets TessarivandTargets-release; do
-        echo "${libdir}/cmake/Tessarivand/${name}.cmake"
-    done
-    (cd include && find . -type f -name '*.hpp' | sed 's|^\./|usr/include/|')
+  echo usr/bin/tessarivand
+  echo usr/share/man/man1/tessarivand.1
+  echo usr/share/man/fr/man1/tessarivand.1
+  echo "${library}"
+  for name in TessarivandConfig TessarivandConfigVersion TessarivandTargets TessarivandTargets-release; do
+    echo "${libdir}/cmake/Tessarivand/${name}.cmake"
+  done
+  (cd include && find . -type f -name '*.hpp' | sed 's|^\./|usr/include/|')
 } | sort >"${work}/expected"
 diff -u "${work}/expected" "${work}/files" || fail "the package holds other files than expected (- missing, + extra)"
 
@@ -74,7 +74,7 @@ printf '3\n2\n0\n-3\n1\n2\n4\nq' | setsid -w "${program}" >"${work}/out" 2>"${wo
 [[ ! -s ${work}/err ]] || fail "the installed program wrote to standard error: $(cat "${work}/err")"
 # Into a file the texts are code page 850: é is 0x82, µ is 0xE6.
 expect_line() {
-    LC_ALL=C grep -qxF -- "$1" "${work}/out" || fail "no line '$1' in the output"
+  LC_ALL=C grep -qxF -- "$1" "${work}/out" || fail "no line '$1' in the output"
 }
 expect_line ' P(X) = (X - 2).((2 X^2) + (4 X) + (5)) + (11)'
 expect_line "$(printf ' Le nombre r\x82el entr\x82 est " \xe6 = 2 " .')"
