@@ -79,8 +79,9 @@ compiler_arguments="-- -std=c++20 -Iinclude -Isrc" \
   xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet' _ "${work}" <"${work}/standalone"
 
 # A header's warning comes once per file that includes it: keep each once.
-cat "${work}"/*.log 2>/dev/null |
-  grep -v -E '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Error while processing' |
+# (grep finds nothing at all when the tree is clean.)
+{ cat "${work}"/*.log 2>/dev/null || true; } |
+  { grep -v -E '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Error while processing' || true; } |
   awk '
     /^([^ ].*:[0-9]+:[0-9]+: )?(warning|error): / { key = $0; if (!(key in seen)) { seen[key] = 1; order[++n] = key }; current = key; next }
     current != "" { body[current] = body[current] $0 "\n" }
