@@ -1,0 +1,62 @@
+# cpack -G DEB (or `cmake --workflow --preset package`): one Debian package
+# with everything that `cmake --install` puts in place: the program, its
+# manual page, and the library with its headers and CMake package.
+
+set(TESSARIVAND_PACKAGE_MAINTAINER "TESSARIVAND maintainers <tessarivand@example.org>"
+  CACHE STRING "Maintainer written into the Debian package")
+
+# Values reach CPack as they are written here, escapes and all.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tessarivand)
+set(CPACK_PACKAGE_VENDOR TESSARIVAND)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${TESSARIVAND_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# A program and a library go out without their debugging information.
+set(CPACK_STRIP_FILES ON)
+
+# The first line is the synopsis; CPack indents the rest and marks the empty
+# lines as Debian wants.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "divide a real polynomial by (X - µ), in French")
+set(CPACK_PACKAGE_DESCRIPTION [[
+TESSARIVAND is an interactive console program, in French, for real
+polynomials of degree below 1000. The user types a polynomial P(X) and a
+real number µ; the program shows P back as an expression and divides it by
+(X - µ) by decreasing powers (Horner's scheme), printing
+P(X) = (X - µ).(quotient) + (remainder). A menu then changes P, µ or both.
+
+TESSARIVAND est un programme interactif, en français, pour les polynômes
+réels de degré inférieur à 1000. L'utilisateur tape un polynôme P(X) et un
+nombre réel µ ; le programme réécrit P sous forme d'expression et le divise
+par (X - µ) selon les puissances décroissantes (schéma de Horner).
+
+The package also holds the static library libtessarivand (polynomial type,
+division, sum and products), its C++20 headers and its CMake package:
+find_package(Tessarivand) and link Tessarivand::tessarivand.]])
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSARIVAND_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# What building against the library needs; the program itself needs neither.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.25), g++ (>= 4:12)")
+
+# The dependencies come from the binary itself. dpkg-shlibdeps is in
+# dpkg-dev; without it, name the libraries that every C++ program links.
+find_program(TESSARIVAND_DPKG_SHLIBDEPS dpkg-shlibdeps)
+mark_as_advanced(TESSARIVAND_DPKG_SHLIBDEPS)
+if(TESSARIVAND_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): the Debian package gets fixed dependencies")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libgcc-s1, libstdc++6")
+endif()
+
+# A source archive holds neither builds nor the repository.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\.git/")
+
+include(CPack)

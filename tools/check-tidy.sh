@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Runs clang-tidy (.clang-tidy) over every C++ source file of the tree and
+# fails on any warning. Files of the CMake build are checked with its compile
+# commands; the others (examples/, a project of its own) with the same
+# language level and include paths.
+#   tools/check-tidy.sh [-p BUILD_DIR] [FILE...]
+# BUILD_DIR defaults to build/default, configured with the default preset if
+# it has no compile_commands.json yet. CLANG_TIDY names another clang-tidy
+# binary; JOBS sets how many run at once (default 2).
+# run_one below runs under xargs and bash -c, which expand its arguments.
+# shellcheck disable=SC2016,SC2317
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=build/default
+if [[ ${1-} == -p ]]; then
+  build_dir=${2:?usage: $0 [-p BUILD_DIR] [FILE...]}
+  shift 2
+fi
+clang_tidy=${CLANG_TIDY:-clang-tidy}
+jobs=${JOBS:-2}
+
+if ! command -v "${clang_tidy}" >/dev/null; then
+  echo "${clang_tidy} is not installed (Debian: apt-get install clang-tidy)" >&2
+  exit 2
+fi
+if [[ ! -f ${build_dir}/compile_commands.json ]]; then
+  if [[ ${build_dir} != build/default ]]; then
+    echo "no compile_commands.json in ${build_dir}" >&2
+    exit 2
+  fi
+  cmake --preset default >/dev/null
+fi
+
+if [[ $# -gt 0 ]]; then
+  files=("$@")
+else
+  # Tracked files, and new ones not yet added (but not ignored ones).
+  mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.cc' | sort -u)
+fi
+
+# Which of them the build compiles, by path relative to the tree.
+root=$(pwd)
+mapfile -t compiled < <(sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "${build_dir}/compile_commands.json" |
+  sed "s|^${root}/||" | sort -u)
+
+work=$(mktemp -d)
+trap 'rm -rf "${work}"' EXIT
+: >"${work}/with-database"
+: >"${work}/standalone"
+for file in "${files[@]}"; do
+  if printf '%s\n' "${compiled[@]}" | grep -qxF -- "${file}"; then
+    echo "${file}" >>"${work}/with-database"
+  else
+    echo "${file}" >>"${work}/standalone"
+  fi
+done
+
+# One output file per source file, so that parallel runs do not interleave.
+# A run that fails (a file that does not compile, a bad option) is an error.
+# xargs calls it through bash -c, with the arguments expanded there.
+run_one() {
+  local log_dir=$1 file=$2
+  shift 2
+  local log
+  log="${log_dir}/$(echo "${file}" | tr / _).log"
+  local status=0
+  # shellcheck disable=SC2086 # the compiler arguments split on purpose
+  "$@" "${file}" ${compiler_arguments-} >"${log}" 2>&1 || status=$?
+  if [[ ${status} -ne 0 ]]; then
+    echo "error: clang-tidy ended with status ${status} on ${file}" >>"${log}"
+  fi
+}
+export -f run_one
+export clang_tidy build_dir
+xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet -p "${build_dir}"' _ "${work}" \
+  <"${work}/with-database"
+compiler_arguments="-- -std=c++20 -Iinclude -Isrc" \
+  xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet' _ "${work}" <"${work}/standalone"
+
+# A header's warning comes once per file that includes it: keep each once.
+# (grep finds nothing at all when the tree is clean.)
+{ cat "${work}"/*.log 2>/dev/null || true; } |
+  { grep -v -E '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Error while processing' || true; } |
+  awk '
+    /^([^ ].*:[0-9]+:[0-9]+: )?(warning|error): / { key = $0; if (!(key in seen)) { seen[key] = 1; order[++n] = key }; current = key; next }
+    current != "" { body[current] = body[current] $0 "\n" }
+    END { for (i = 1; i <= n; ++i) printf "%s\n%s", order[i], body[order[i]] }
+  ' | sed "s|^${root}/||" >"${work}/report"
+
+count=$(grep -c -E '^([^ ].*:[0-9]+:[0-9]+: )?(warning|error): ' "${work}/report" || true)
+checked=$(cat "${work}/with-database" "${work}/standalone" | wc -l)
+if [[ ${count} -eq 0 ]]; then
+  echo "clang-tidy: no warning in ${checked} files"
+  exit 0
+fi
+cat "${work}/report"
+echo "clang-tidy: ${count} warnings in ${checked} files" >&2
+exit 1
