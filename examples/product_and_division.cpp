@@ -1,13 +1,13 @@
 // Multiplies (X - 1) by (X^2 + X + 1), then divides the product by (X - 1)
 // again, with the installed library.
 
+#include <iostream>
+
 #include <tessarivand/arithmetic/division.hpp>
 #include <tessarivand/arithmetic/product.hpp>
 #include <tessarivand/console/number_format.hpp>
 #include <tessarivand/console/streams.hpp>
 #include <tessarivand/polynomial/polynomial.hpp>
-
-#include <iostream>
 
 int main() {
     using tessarivand::Polynomial;

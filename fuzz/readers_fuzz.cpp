@@ -52,8 +52,7 @@ void askContinueOrQuitOnce() {
             "the end prompt returns continue or quit");
 }
 
-constexpr void (*Readers[])() = {readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce,
-                                  askContinueOrQuitOnce};
+constexpr void (*Readers[])() = {readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce, askContinueOrQuitOnce};
 
 std::streamoff position(std::istream& in) { return in.rdbuf()->pubseekoff(0, std::ios_base::cur, std::ios_base::in); }
 

@@ -19,12 +19,13 @@ struct ReaderTexts {
 };
 
 constexpr ReaderTexts RealTexts{
-    "\n\n Veuillez entrer un Nombre Réel :  ",
-    "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
-    " Veuillez entrer de nouveau un \" Nombre Réel \" : ",
-    "",
-    "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \" ",
-    " \" .\n",
+    .prompt = "\n\n Veuillez entrer un Nombre Réel :  ",
+    .notANumber =
+        "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
+        " Veuillez entrer de nouveau un \" Nombre Réel \" : ",
+    .outOfRange = "",
+    .confirmation = "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \" ",
+    .closing = " \" .\n",
 };
 
 constexpr std::string_view NaturalRetry =
@@ -32,21 +33,23 @@ constexpr std::string_view NaturalRetry =
     "                           ";
 
 constexpr ReaderTexts NaturalTexts{
-    "\n\n Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 :  ",
-    NaturalRetry,
-    NaturalRetry,
-    "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier naturel entré est \" ",
-    " \" .\n\n\n",
+    .prompt = "\n\n Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 :  ",
+    .notANumber = NaturalRetry,
+    .outOfRange = NaturalRetry,
+    .confirmation = "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier naturel entré est \" ",
+    .closing = " \" .\n\n\n",
 };
 
 constexpr ReaderTexts MenuChoiceTexts{
-    "\n\n Veuillez entrer 1 , 2 , 3 ou 4 :  ",
-    "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre entier  !!!\n\n"
-    " Veuillez entrer de nouveau un \" Nombre Entier \" : ",
-    "\n\n Saisie incorrecte ! \n\n Vous avez entré un nombre entier non compris entre 1 et 4 !!!\n\n\n\n"
-    " Veuillez entrer un \" Nombre Entier compris entre 1 et 4 \" : ",
-    "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier entré est \" ",
-    " \" .\n\n\n",
+    .prompt = "\n\n Veuillez entrer 1 , 2 , 3 ou 4 :  ",
+    .notANumber =
+        "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre entier  !!!\n\n"
+        " Veuillez entrer de nouveau un \" Nombre Entier \" : ",
+    .outOfRange =
+        "\n\n Saisie incorrecte ! \n\n Vous avez entré un nombre entier non compris entre 1 et 4 !!!\n\n\n\n"
+        " Veuillez entrer un \" Nombre Entier compris entre 1 et 4 \" : ",
+    .confirmation = "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier entré est \" ",
+    .closing = " \" .\n\n\n",
 };
 
 // Degrees stay below the number of coefficient slots of a polynomial.

@@ -19,13 +19,10 @@ constexpr const char* TitleText =
     "             ***  Affichage de l'expression de votre polynôme *** \n"
     "             ****************************************************";
 
-constexpr const char* AsteriskRow =
-    "********************************************************************************";
+constexpr const char* AsteriskRow = "********************************************************************************";
 
-constexpr const char* BoxEdge =
-    "\n      *******************************************************************";
-constexpr const char* BoxSide =
-    "\n      *                                                                 *";
+constexpr const char* BoxEdge = "\n      *******************************************************************";
+constexpr const char* BoxSide = "\n      *                                                                 *";
 
 void writeExpressionLine(const Polynomial& p, const std::string& label) {
     std::cout << '\n' << AsteriskRow << "\n\n " << label << "(X) = ";
@@ -34,8 +31,8 @@ void writeExpressionLine(const Polynomial& p, const std::string& label) {
 }
 
 void writeConstantBox(const Polynomial& p, const std::string& label) {
-    std::cout << BoxEdge << BoxSide << "\n                       " << label << "(X) = "
-              << formatReal(p.coefficients[0]) << " = Polynôme Constant" << BoxSide << BoxEdge;
+    std::cout << BoxEdge << BoxSide << "\n                       " << label << "(X) = " << formatReal(p.coefficients[0])
+              << " = Polynôme Constant" << BoxSide << BoxEdge;
 }
 
 }  // namespace
@@ -64,8 +61,8 @@ void writeTerms(const Polynomial& p) {
 
 void Polynomial::displayExpression(std::string label) const {
     printBanner(TitleText, "");
-    std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : "
-              << console::formatInteger(degree) << "   ===\n\n\n";
+    std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : " << console::formatInteger(degree)
+              << "   ===\n\n\n";
     std::cout << "\n\n  L'expression de votre polynôme est : \n";
     if (degree >= 1) {
         writeExpressionLine(*this, label);

@@ -33,9 +33,7 @@ constexpr const char* LeadingZeroBox =
     "\n      *******************************************************************"
     "\n\n\n Veuillez reprendre la saisie du coefficient a[";
 
-std::string coefficientLabel(std::uint32_t index) {
-    return " Le Coefficient   a[" + formatInteger(index) + "]  =  ";
-}
+std::string coefficientLabel(std::uint32_t index) { return " Le Coefficient   a[" + formatInteger(index) + "]  =  "; }
 
 // Asks a[index] until a real number is typed, then confirms it.
 double readCoefficient(std::uint32_t index) {
@@ -43,7 +41,8 @@ double readCoefficient(std::uint32_t index) {
     std::cout << "\n\n Veuillez entrer un Nombre Réel : " << label;
     const std::string retry =
         "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
-        " Veuillez entrer de nouveau un \" Nombre Réel \" : " + label;
+        " Veuillez entrer de nouveau un \" Nombre Réel \" : " +
+        label;
     double value = 0.0;
     input::extractNumber(value, retry);
     std::cout << "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \"" << label << formatReal(value)

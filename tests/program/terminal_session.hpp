@@ -1,6 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -9,6 +8,8 @@
 #include <termios.h>
 #include <unistd.h>
 #include <utmp.h>
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>

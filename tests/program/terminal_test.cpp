@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <ostream>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -33,7 +33,8 @@ std::size_t occurrences(const std::string& text, std::string_view part) {
 
 ::testing::AssertionResult exitedWith(const std::optional<int>& status, int code) {
     if (!status) return ::testing::AssertionFailure() << "the program did not end";
-    if (!WIFEXITED(*status)) return ::testing::AssertionFailure() << "the program did not exit; wait status " << *status;
+    if (!WIFEXITED(*status))
+        return ::testing::AssertionFailure() << "the program did not exit; wait status " << *status;
     if (WEXITSTATUS(*status) != code) return ::testing::AssertionFailure() << "exit status " << WEXITSTATUS(*status);
     return ::testing::AssertionSuccess();
 }
@@ -93,7 +94,9 @@ TEST(Terminal, ShowsTheTextsAsUtf8AndReadsTypedLines) {
     EXPECT_TRUE(exitedWith(session.waitForExit(), 0));
 
     const std::string screen = session.screen();
-    EXPECT_NE(screen.find("Veuillez entrer un Nombre R\xC3\xA9" "el :  \xC2\xB5 = "), std::string::npos);
+    EXPECT_NE(screen.find("Veuillez entrer un Nombre R\xC3\xA9"
+                          "el :  \xC2\xB5 = "),
+              std::string::npos);
     EXPECT_NE(screen.find("Le r\xC3\xA9sultat de la division"), std::string::npos);
     EXPECT_NE(screen.find("P(X) = (X - 1).(3) + (5)"), std::string::npos);
     // Neither é nor µ in code page 850.
@@ -162,16 +165,17 @@ TEST_P(WrongKeys, GiveTheirWrongAnswersAndNeitherQuitNorResume) {
     EXPECT_EQ(occurrences(screen, CreditsOpening), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, WrongKeys,
-    ::testing::Values(WrongKeyCase{"UpArrow", "\x1B[A", 2}, WrongKeyCase{"PageDown", "\x1B[6~", 2},
-                      WrongKeyCase{"Insert", "\x1B[2~", 2}, WrongKeyCase{"F1", "\x1BOP", 2},
-                      WrongKeyCase{"ShiftF5", "\x1B[15;2~", 2}, WrongKeyCase{"AltQ", "\x1Bq", 2},
-                      WrongKeyCase{"Escape", "\x1B", 1}, WrongKeyCase{"EAcute", "\xC3\xA9", 1},
-                      WrongKeyCase{"Euro", "\xE2\x82\xAC", 1}, WrongKeyCase{"Enter", "\r", 1},
-                      WrongKeyCase{"Space", " ", 1}, WrongKeyCase{"Digit", "7", 1},
-                      WrongKeyCase{"OtherLetter", "x", 1}),
-    [](const ::testing::TestParamInfo<WrongKeyCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, WrongKeys,
+                         ::testing::Values(WrongKeyCase{"UpArrow", "\x1B[A", 2}, WrongKeyCase{"PageDown", "\x1B[6~", 2},
+                                           WrongKeyCase{"Insert", "\x1B[2~", 2}, WrongKeyCase{"F1", "\x1BOP", 2},
+                                           WrongKeyCase{"ShiftF5", "\x1B[15;2~", 2}, WrongKeyCase{"AltQ", "\x1Bq", 2},
+                                           WrongKeyCase{"Escape", "\x1B", 1}, WrongKeyCase{"EAcute", "\xC3\xA9", 1},
+                                           WrongKeyCase{"Euro", "\xE2\x82\xAC", 1}, WrongKeyCase{"Enter", "\r", 1},
+                                           WrongKeyCase{"Space", " ", 1}, WrongKeyCase{"Digit", "7", 1},
+                                           WrongKeyCase{"OtherLetter", "x", 1}),
+                         [](const ::testing::TestParamInfo<WrongKeyCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Terminal, TakesTheKeyFromTheTerminalAndLeavesRedirectedInputUnread) {
     TerminalSession session(StandardInput::pipe);
@@ -181,7 +185,8 @@ TEST(Terminal, TakesTheKeyFromTheTerminalAndLeavesRedirectedInputUnread) {
     reachEndPrompt(session, std::string(OneRun) + "q\n0\n6\n2\n4\n");
     session.type("r");
     ASSERT_TRUE(session.waitFor(CreditsOpening));
-    ASSERT_TRUE(session.waitFor("Veuillez entrer de nouveau un \"Nombre Entier Naturel  Inf\xC3\xA9rieur \xC3\xA0 1000\""));
+    ASSERT_TRUE(
+        session.waitFor("Veuillez entrer de nouveau un \"Nombre Entier Naturel  Inf\xC3\xA9rieur \xC3\xA0 1000\""));
     ASSERT_TRUE(session.waitFor("P(X) = (X - 2).(0) + (6)"));
     ASSERT_TRUE(session.waitFor(EndPrompt));
     ASSERT_TRUE(session.waitForKeyWait());
@@ -241,12 +246,14 @@ TEST_P(InterruptedWait, EndsByTheSignalWithTheModePutBack) {
     EXPECT_TRUE(sameMode(before, session.mode()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Signals, InterruptedWait,
-    ::testing::Values(Interruption{"CtrlC", SIGINT, "\x03"}, Interruption{"CtrlBackslash", SIGQUIT, "\x1C"},
-                      Interruption{"Interrupt", SIGINT, ""}, Interruption{"Terminate", SIGTERM, ""},
-                      Interruption{"HangUp", SIGHUP, ""}),
-    [](const ::testing::TestParamInfo<Interruption>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Signals, InterruptedWait,
+                         ::testing::Values(Interruption{"CtrlC", SIGINT, "\x03"},
+                                           Interruption{"CtrlBackslash", SIGQUIT, "\x1C"},
+                                           Interruption{"Interrupt", SIGINT, ""},
+                                           Interruption{"Terminate", SIGTERM, ""}, Interruption{"HangUp", SIGHUP, ""}),
+                         [](const ::testing::TestParamInfo<Interruption>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Started with the hang-up signal ignored (nohup), the program meets the closed
 // terminal itself: it ends as at the end of its input, keeping the ignored

@@ -44,8 +44,7 @@ TEST_P(WriteTerms, WritesEachTermInItsParenthesesJoinedByPlus) {
 INSTANTIATE_TEST_SUITE_P(
     ExpressionExamples, WriteTerms,
     ::testing::Values(TermsCase{fromHighest({2, 0, -3, 1}), "(2 X^3) + (-3 X) + (1)"},
-                      TermsCase{fromHighest({3, 2}), "(3 X) + (2)"},
-                      TermsCase{fromHighest({5, 0}), "(5 X)"},
+                      TermsCase{fromHighest({3, 2}), "(3 X) + (2)"}, TermsCase{fromHighest({5, 0}), "(5 X)"},
                       TermsCase{fromHighest({1, 0, 0}), "(1 X^2)"},
                       TermsCase{fromHighest({1, 0, -0.5, 0, 7}), "(1 X^4) + (-0.5 X^2) + (7)"},
                       TermsCase{fromHighest({-1, -0.0, -1}), "(-1 X^2) + (-1)"},

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
 #include <iconv.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -46,9 +47,13 @@ TEST(CodePage850, AgreesWithTheCLibraryOnEveryHighByte) {
 
 TEST(CodePage850, CharactersOutsideItAndBrokenSequencesBecomeQuestionMarks) {
     EXPECT_EQ(toCodePage850("€"), "?");
-    EXPECT_EQ(toCodePage850("a\xC3"), "a?");          // cut sequence
-    EXPECT_EQ(toCodePage850("\xFF" "b"), "?b");       // not a lead byte
-    EXPECT_EQ(toCodePage850("\xC3" "b"), "?b");       // lead without continuation
+    EXPECT_EQ(toCodePage850("a\xC3"), "a?");  // cut sequence
+    EXPECT_EQ(toCodePage850("\xFF"
+                            "b"),
+              "?b");  // not a lead byte
+    EXPECT_EQ(toCodePage850("\xC3"
+                            "b"),
+              "?b");                                  // lead without continuation
     EXPECT_EQ(toCodePage850("\xE2\x82\xAC!"), "?!");  // one unmappable character, one mark
 }
 

@@ -103,13 +103,14 @@ TEST(Enter, WritesTheDegreeTitleReadsTheDegreeAndEndsWithTheDisplay) {
     const ConsoleCapture capture("2\n1\n0\n5\n");
     p.enter();
     const std::string out = capture.out();
-    EXPECT_TRUE(out.starts_with(
-        "\n\n\n        ***************************************************************\n"
-        "        ***           Saisie du degré de votre polynôme             ***\n"
-        "        ***************************************************************\n\n\n"
-        "\n\n Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 :  deg(P) = "));
-    EXPECT_TRUE(out.ends_with("\n P(X) = (1 X^2) + (5)\n\n\n"
-                              "********************************************************************************"));
+    EXPECT_TRUE(
+        out.starts_with("\n\n\n        ***************************************************************\n"
+                        "        ***           Saisie du degré de votre polynôme             ***\n"
+                        "        ***************************************************************\n\n\n"
+                        "\n\n Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 :  deg(P) = "));
+    EXPECT_TRUE(
+        out.ends_with("\n P(X) = (1 X^2) + (5)\n\n\n"
+                      "********************************************************************************"));
     EXPECT_EQ(p.degree, 2u);
 }
 
@@ -125,8 +126,9 @@ TEST(Enter, ALowerDegreeLeavesTheHigherSlotsButShowsOnlyTheNewTerms) {
     EXPECT_EQ(p.coefficients[3], 4.0);
     EXPECT_EQ(p.coefficients[4], 5.0);
     EXPECT_EQ(p.coefficients[5], 6.0);
-    EXPECT_TRUE(second.out().ends_with("\n P(X) = (-1 X^2) + (8)\n\n\n"
-                                       "********************************************************************************"));
+    EXPECT_TRUE(
+        second.out().ends_with("\n P(X) = (-1 X^2) + (8)\n\n\n"
+                               "********************************************************************************"));
 }
 
 struct DegreeCase {

@@ -23,20 +23,21 @@ TEST_P(RealFormat, WritesSixSignificantDigitsWithThreeDigitExponent) {
     EXPECT_EQ(formatReal(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OverviewExamples, RealFormat,
-    ::testing::Values(RealCase{2.50, "2.5"}, RealCase{3.14159265, "3.14159"}, RealCase{1234567.0, "1.23457e+006"},
-                      RealCase{0.0001, "0.0001"}, RealCase{0.00001, "1e-005"}, RealCase{1e3, "1000"},
-                      RealCase{2.0, "2"}, RealCase{-0.5, "-0.5"}, RealCase{0.010000000000000002, "0.01"}));
+INSTANTIATE_TEST_SUITE_P(OverviewExamples, RealFormat,
+                         ::testing::Values(RealCase{2.50, "2.5"}, RealCase{3.14159265, "3.14159"},
+                                           RealCase{1234567.0, "1.23457e+006"}, RealCase{0.0001, "0.0001"},
+                                           RealCase{0.00001, "1e-005"}, RealCase{1e3, "1000"}, RealCase{2.0, "2"},
+                                           RealCase{-0.5, "-0.5"}, RealCase{0.010000000000000002, "0.01"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, RealFormat,
     ::testing::Values(RealCase{999999.0, "999999"}, RealCase{1e6, "1e+006"}, RealCase{999999.5, "1e+006"},
-                      RealCase{9.999995e-5, "0.0001"}, RealCase{9.99999e-5, "9.99999e-005"},
-                      RealCase{0.0, "0"}, RealCase{-0.0, "-0"}, RealCase{1e300, "1e+300"},
-                      RealCase{-1.5e-300, "-1.5e-300"}, RealCase{4.9406564584124654e-324, "4.94066e-324"},
-                      RealCase{2.2250738585072009e-308, "2.22507e-308"}, RealCase{1.7976931348623157e308, "1.79769e+308"},
-                      RealCase{123456.5, "123456"}, RealCase{-1234567.0, "-1.23457e+006"}, RealCase{1e100, "1e+100"}));
+                      RealCase{9.999995e-5, "0.0001"}, RealCase{9.99999e-5, "9.99999e-005"}, RealCase{0.0, "0"},
+                      RealCase{-0.0, "-0"}, RealCase{1e300, "1e+300"}, RealCase{-1.5e-300, "-1.5e-300"},
+                      RealCase{4.9406564584124654e-324, "4.94066e-324"},
+                      RealCase{2.2250738585072009e-308, "2.22507e-308"},
+                      RealCase{1.7976931348623157e308, "1.79769e+308"}, RealCase{123456.5, "123456"},
+                      RealCase{-1234567.0, "-1.23457e+006"}, RealCase{1e100, "1e+100"}));
 
 TEST(RealFormatSpecialValues, InfinitiesAndNaNAsTheCLibraryWritesThem) {
     constexpr double inf = std::numeric_limits<double>::infinity();

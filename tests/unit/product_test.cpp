@@ -103,11 +103,10 @@ TEST_P(ProductOfRandomPolynomials, IsThePlainConvolutionOfTheSplitFactorBitForBi
 INSTANTIATE_TEST_SUITE_P(Degrees, ProductOfRandomPolynomials,
                          ::testing::Combine(::testing::Values(Table, Running),
                                             ::testing::Values(DegreePair{0, 0}, DegreePair{0, 900}, DegreePair{900, 0},
-                                                              DegreePair{1, 2}, DegreePair{37, 512},
-                                                              DegreePair{64, 64}, DegreePair{99, 200},
-                                                              DegreePair{99, 900}, DegreePair{900, 99},
-                                                              DegreePair{100, 5}, DegreePair{5, 100},
-                                                              DegreePair{0, 999})));
+                                                              DegreePair{1, 2}, DegreePair{37, 512}, DegreePair{64, 64},
+                                                              DegreePair{99, 200}, DegreePair{99, 900},
+                                                              DegreePair{900, 99}, DegreePair{100, 5},
+                                                              DegreePair{5, 100}, DegreePair{0, 999})));
 
 // A·X^da times B·X^db: every coefficient of the split factor but its last is
 // 0, and each still gives a part of the name.
@@ -144,13 +143,14 @@ TEST_P(ProductNames, HaveOnePartPerTermOfTheSplitFactor) {
     expectSameBits(running, power);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Degrees, ProductNames,
-    ::testing::Values(NameCase{1, 2, "M×B+M×B", "A×B+M×B+M×B"}, NameCase{2, 1, "M×A+M×A", "A×B+M×A+M×A"},
-                      NameCase{1, 1, "M×B+M×B", "A×B+M×B+M×B"}, NameCase{0, 3, "M×B", "A×B+M×B"},
-                      NameCase{3, 0, "M×A", "A×B+M×A"}, NameCase{4, 6, "M×B+M×B+M×B+M×B+M×B", "A×B+M×B+M×B+M×B+M×B+M×B"},
-                      NameCase{100, 5, "M×A+M×A+M×A+M×A+M×A+M×A", "A×B+M×A+M×A+M×A+M×A+M×A+M×A"},
-                      NameCase{5, 100, "M×B+M×B+M×B+M×B+M×B+M×B", "A×B+M×B+M×B+M×B+M×B+M×B+M×B"}));
+INSTANTIATE_TEST_SUITE_P(Degrees, ProductNames,
+                         ::testing::Values(NameCase{1, 2, "M×B+M×B", "A×B+M×B+M×B"},
+                                           NameCase{2, 1, "M×A+M×A", "A×B+M×A+M×A"},
+                                           NameCase{1, 1, "M×B+M×B", "A×B+M×B+M×B"}, NameCase{0, 3, "M×B", "A×B+M×B"},
+                                           NameCase{3, 0, "M×A", "A×B+M×A"},
+                                           NameCase{4, 6, "M×B+M×B+M×B+M×B+M×B", "A×B+M×B+M×B+M×B+M×B+M×B"},
+                                           NameCase{100, 5, "M×A+M×A+M×A+M×A+M×A+M×A", "A×B+M×A+M×A+M×A+M×A+M×A+M×A"},
+                                           NameCase{5, 100, "M×B+M×B+M×B+M×B+M×B+M×B", "A×B+M×B+M×B+M×B+M×B+M×B+M×B"}));
 
 TEST(ProductNames, TheSignIsTheConsoleByteOfTheTimesSign) {
     Polynomial p = fromHighest({1, 2});
@@ -202,10 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Table, Running),
                        ::testing::Values(RefusalCase{100, 150, true, 250}, RefusalCase{150, 100, true, 250},
                                          RefusalCase{100, 899, true, 999}, RefusalCase{100, 999, true, 0},
-                                         RefusalCase{4294967295u, 4294967295u, true, 0},
-                                         RefusalCase{1, 999, false, 0}, RefusalCase{99, 901, false, 0},
-                                         RefusalCase{999, 1, false, 0}, RefusalCase{0, 1000, false, 0},
-                                         RefusalCase{4294967295u, 1, false, 0})));
+                                         RefusalCase{4294967295u, 4294967295u, true, 0}, RefusalCase{1, 999, false, 0},
+                                         RefusalCase{99, 901, false, 0}, RefusalCase{999, 1, false, 0},
+                                         RefusalCase{0, 1000, false, 0}, RefusalCase{4294967295u, 1, false, 0})));
 
 // The table product starts from the first partial product itself, the running
 // product from a new polynomial's +0: a -0 product survives in the first only.

@@ -1,6 +1,8 @@
 // The typed-word variant of the end prompt. (The single-key prompt reads the
 // terminal itself, so it is tested on the whole program: tests/transcripts
 // and tests/program.)
+#include "tessarivand/flow/prompts.hpp"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "console_capture.hpp"
-#include "tessarivand/flow/prompts.hpp"
 
 namespace {
 
@@ -47,18 +48,17 @@ const std::string P = Prompt;
 
 INSTANTIATE_TEST_SUITE_P(
     Words, AskContinueOrQuit,
-    ::testing::Values(
-        ContinueCase{"SmallC", "c\n", RunAnswer::resume, P, "\n"},
-        ContinueCase{"CapitalC", "C\n", RunAnswer::resume, P, "\n"},
-        ContinueCase{"SmallQ", "q\n", RunAnswer::quit, P, "\n"},
-        ContinueCase{"CapitalQ", "Q\n", RunAnswer::quit, P, "\n"},
-        ContinueCase{"EmptyLinesFirst", "\n  \n\tQ\n", RunAnswer::quit, P, "\n"},
-        ContinueCase{"BlankAndMoreAfterTheLetter", "C x\n5\n", RunAnswer::resume, P, " x\n5\n"},
-        ContinueCase{"TwoLetters", "CQ\nc\n", RunAnswer::resume, P + MoreThanOne + P, "\n"},
-        ContinueCase{"LongWord", "quitter\nq\n", RunAnswer::quit, P + MoreThanOne + P, "\n"},
-        ContinueCase{"OtherLetter", "x\nQ\n", RunAnswer::quit, P + NotCOrQ + P, "\n"},
-        ContinueCase{"Digit", "4\nc\n", RunAnswer::resume, P + NotCOrQ + P, "\n"},
-        ContinueCase{"AccentedLetterIsOneCharacter", "é\nc\n", RunAnswer::resume, P + NotCOrQ + P, "\n"}),
+    ::testing::Values(ContinueCase{"SmallC", "c\n", RunAnswer::resume, P, "\n"},
+                      ContinueCase{"CapitalC", "C\n", RunAnswer::resume, P, "\n"},
+                      ContinueCase{"SmallQ", "q\n", RunAnswer::quit, P, "\n"},
+                      ContinueCase{"CapitalQ", "Q\n", RunAnswer::quit, P, "\n"},
+                      ContinueCase{"EmptyLinesFirst", "\n  \n\tQ\n", RunAnswer::quit, P, "\n"},
+                      ContinueCase{"BlankAndMoreAfterTheLetter", "C x\n5\n", RunAnswer::resume, P, " x\n5\n"},
+                      ContinueCase{"TwoLetters", "CQ\nc\n", RunAnswer::resume, P + MoreThanOne + P, "\n"},
+                      ContinueCase{"LongWord", "quitter\nq\n", RunAnswer::quit, P + MoreThanOne + P, "\n"},
+                      ContinueCase{"OtherLetter", "x\nQ\n", RunAnswer::quit, P + NotCOrQ + P, "\n"},
+                      ContinueCase{"Digit", "4\nc\n", RunAnswer::resume, P + NotCOrQ + P, "\n"},
+                      ContinueCase{"AccentedLetterIsOneCharacter", "é\nc\n", RunAnswer::resume, P + NotCOrQ + P, "\n"}),
     [](const ::testing::TestParamInfo<ContinueCase>& info) { return std::string(info.param.name); });
 
 TEST(AskContinueOrQuitDeathTest, EndsTheProgramAtTheEndOfInput) {

@@ -31,8 +31,7 @@ constexpr const char* NaturalRetry =
     "                           deg(P) = ";
 
 std::string naturalConfirmation(const std::string& shown) {
-    return "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier naturel entré est \" deg(P) = " + shown +
-           " \" .\n\n\n";
+    return "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre entier naturel entré est \" deg(P) = " + shown + " \" .\n\n\n";
 }
 
 constexpr const char* MenuPrompt = "\n\n Veuillez entrer 1 , 2 , 3 ou 4 :  Votre Choix = ";
@@ -76,48 +75,47 @@ TEST_P(ReadReal, AcceptsConfirmsAndRecovers) { expectReads(readReal, "µ", GetPa
 
 INSTANTIATE_TEST_SUITE_P(
     ScriptedLines, ReadReal,
-    ::testing::Values(
-        ReaderCase{"2.5\nnext\n", 2.5, RealPrompt + realConfirmation("2.5"), "", "next\n"},
-        ReaderCase{"-0.5\n", -0.5, RealPrompt + realConfirmation("-0.5"), "", ""},
-        ReaderCase{"1e3\n", 1000, RealPrompt + realConfirmation("1000"), "", ""},
-        ReaderCase{"12abc\nnext\n", 12, RealPrompt + realConfirmation("12"), "", "next\n"},
-        ReaderCase{"3,5\n", 3, RealPrompt + realConfirmation("3"), "", ""},
-        ReaderCase{"4 2\nnext\n", 4, RealPrompt + realConfirmation("4"), "", "next\n"},
-        ReaderCase{"3.14159265\n", 3.14159265, RealPrompt + realConfirmation("3.14159"), "", ""},
-        ReaderCase{"\n   \n\t\n7\n", 7, RealPrompt + realConfirmation("7"), "", ""},
-        ReaderCase{"abc\n2\n", 2, RealPrompt + realConfirmation("2"), RealRetry, ""},
-        ReaderCase{"1e999\n-\n.\nx5\n.5\n", 0.5, RealPrompt + realConfirmation("0.5"),
-                   std::string(RealRetry) + RealRetry + RealRetry + RealRetry, ""},
-        ReaderCase{"5", 5, RealPrompt + realConfirmation("5"), "", ""}));
+    ::testing::Values(ReaderCase{"2.5\nnext\n", 2.5, RealPrompt + realConfirmation("2.5"), "", "next\n"},
+                      ReaderCase{"-0.5\n", -0.5, RealPrompt + realConfirmation("-0.5"), "", ""},
+                      ReaderCase{"1e3\n", 1000, RealPrompt + realConfirmation("1000"), "", ""},
+                      ReaderCase{"12abc\nnext\n", 12, RealPrompt + realConfirmation("12"), "", "next\n"},
+                      ReaderCase{"3,5\n", 3, RealPrompt + realConfirmation("3"), "", ""},
+                      ReaderCase{"4 2\nnext\n", 4, RealPrompt + realConfirmation("4"), "", "next\n"},
+                      ReaderCase{"3.14159265\n", 3.14159265, RealPrompt + realConfirmation("3.14159"), "", ""},
+                      ReaderCase{"\n   \n\t\n7\n", 7, RealPrompt + realConfirmation("7"), "", ""},
+                      ReaderCase{"abc\n2\n", 2, RealPrompt + realConfirmation("2"), RealRetry, ""},
+                      ReaderCase{"1e999\n-\n.\nx5\n.5\n", 0.5, RealPrompt + realConfirmation("0.5"),
+                                 std::string(RealRetry) + RealRetry + RealRetry + RealRetry, ""},
+                      ReaderCase{"5", 5, RealPrompt + realConfirmation("5"), "", ""}));
 
 class ReadNatural : public ::testing::TestWithParam<ReaderCase> {};
 TEST_P(ReadNatural, AcceptsBelowAThousandOnly) { expectReads(readNatural, "deg(P)", GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     ScriptedLines, ReadNatural,
-    ::testing::Values(
-        ReaderCase{"999\n", 999, NaturalPrompt + naturalConfirmation("999"), "", ""},
-        ReaderCase{"0\n", 0, NaturalPrompt + naturalConfirmation("0"), "", ""},
-        ReaderCase{"1000\n-1\n3\n", 3,
-                   NaturalPrompt + std::string(NaturalRetry) + NaturalRetry + naturalConfirmation("3"), "", ""},
-        ReaderCase{"abc\n3\n", 3, NaturalPrompt + naturalConfirmation("3"), NaturalRetry, ""},
-        ReaderCase{"5000000000\n.5\n3\n", 3, NaturalPrompt + naturalConfirmation("3"),
-                   std::string(NaturalRetry) + NaturalRetry, ""},
-        ReaderCase{"3.5\n", 3, NaturalPrompt + naturalConfirmation("3"), "", ""},
-        ReaderCase{"1e3\n", 1, NaturalPrompt + naturalConfirmation("1"), "", ""}));
+    ::testing::Values(ReaderCase{"999\n", 999, NaturalPrompt + naturalConfirmation("999"), "", ""},
+                      ReaderCase{"0\n", 0, NaturalPrompt + naturalConfirmation("0"), "", ""},
+                      ReaderCase{"1000\n-1\n3\n", 3,
+                                 NaturalPrompt + std::string(NaturalRetry) + NaturalRetry + naturalConfirmation("3"),
+                                 "", ""},
+                      ReaderCase{"abc\n3\n", 3, NaturalPrompt + naturalConfirmation("3"), NaturalRetry, ""},
+                      ReaderCase{"5000000000\n.5\n3\n", 3, NaturalPrompt + naturalConfirmation("3"),
+                                 std::string(NaturalRetry) + NaturalRetry, ""},
+                      ReaderCase{"3.5\n", 3, NaturalPrompt + naturalConfirmation("3"), "", ""},
+                      ReaderCase{"1e3\n", 1, NaturalPrompt + naturalConfirmation("1"), "", ""}));
 
 class ReadMenuChoice : public ::testing::TestWithParam<ReaderCase> {};
 TEST_P(ReadMenuChoice, AcceptsOneToFour) { expectReads(readMenuChoice, "Votre Choix", GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     ScriptedLines, ReadMenuChoice,
-    ::testing::Values(
-        ReaderCase{"0\n5\n4\n", 4, MenuPrompt + std::string(MenuOutOfRange) + MenuOutOfRange + menuConfirmation("4"),
-                   "", ""},
-        ReaderCase{"x\n1\n", 1, MenuPrompt + menuConfirmation("1"), MenuNotANumber, ""},
-        ReaderCase{"2.7\n", 2, MenuPrompt + menuConfirmation("2"), "", ""},
-        ReaderCase{"3abc\n", 3, MenuPrompt + menuConfirmation("3"), "", ""},
-        ReaderCase{"4 2\n1\n", 4, MenuPrompt + menuConfirmation("4"), "", "1\n"}));
+    ::testing::Values(ReaderCase{"0\n5\n4\n", 4,
+                                 MenuPrompt + std::string(MenuOutOfRange) + MenuOutOfRange + menuConfirmation("4"), "",
+                                 ""},
+                      ReaderCase{"x\n1\n", 1, MenuPrompt + menuConfirmation("1"), MenuNotANumber, ""},
+                      ReaderCase{"2.7\n", 2, MenuPrompt + menuConfirmation("2"), "", ""},
+                      ReaderCase{"3abc\n", 3, MenuPrompt + menuConfirmation("3"), "", ""},
+                      ReaderCase{"4 2\n1\n", 4, MenuPrompt + menuConfirmation("4"), "", "1\n"}));
 
 TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
     std::string input(8 * 1024 * 1024, 'z');

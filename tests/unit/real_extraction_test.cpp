@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -71,15 +71,77 @@ std::string exactNegativePowerOfTwo(int n) {
 
 // Short texts around every branch of the grammar, the limits of a double and
 // what lies outside the grammar.
-const std::vector<std::string> ShortTexts = {
-    "", " ", "\n\n", "+", "-", ".", "+.", "-.e1", "e5", "E5", "1e", "1e+", "1e-", "1e+5", "1E5", "1e5e5", "1.2.3",
-    "..5", ".5", "5.", "5.e3", ".e3", "-0", "+0", "0", "000", "000123", "0.000", "00.00100", "-00.0e9", "1e999",
-    "-1e999", "1e-999", "-1e-999", "1e-320", "4.9e-324", "2.4703282292062327e-324", "2.4703282292062328e-324",
-    "1.7976931348623157e308", "1.7976931348623158e308", "1.797693134862315807e308", "1.797693134862315808e308",
-    "-1.797693134862315808e308", "12abc", "3,5", "nan", "inf", "-inf", "0x1p3", "1e0000000000000000000000000000005",
-    "1e-99999999999999999999999", "1e99999999999999999999999", " \t\n 42 rest", "1 2", "--1", "+-1", "-+1", "1e+-5",
-    "1e--5", "\x80", std::string("1\0" "2", 3), "2.5\r\n", "9.99999999999999999999999", "0.1", "0.30000000000000004",
-    "123456789012345678901234567890", "1e-5.5", "7e3x", "  -  5"};
+const std::vector<std::string> ShortTexts = {"",
+                                             " ",
+                                             "\n\n",
+                                             "+",
+                                             "-",
+                                             ".",
+                                             "+.",
+                                             "-.e1",
+                                             "e5",
+                                             "E5",
+                                             "1e",
+                                             "1e+",
+                                             "1e-",
+                                             "1e+5",
+                                             "1E5",
+                                             "1e5e5",
+                                             "1.2.3",
+                                             "..5",
+                                             ".5",
+                                             "5.",
+                                             "5.e3",
+                                             ".e3",
+                                             "-0",
+                                             "+0",
+                                             "0",
+                                             "000",
+                                             "000123",
+                                             "0.000",
+                                             "00.00100",
+                                             "-00.0e9",
+                                             "1e999",
+                                             "-1e999",
+                                             "1e-999",
+                                             "-1e-999",
+                                             "1e-320",
+                                             "4.9e-324",
+                                             "2.4703282292062327e-324",
+                                             "2.4703282292062328e-324",
+                                             "1.7976931348623157e308",
+                                             "1.7976931348623158e308",
+                                             "1.797693134862315807e308",
+                                             "1.797693134862315808e308",
+                                             "-1.797693134862315808e308",
+                                             "12abc",
+                                             "3,5",
+                                             "nan",
+                                             "inf",
+                                             "-inf",
+                                             "0x1p3",
+                                             "1e0000000000000000000000000000005",
+                                             "1e-99999999999999999999999",
+                                             "1e99999999999999999999999",
+                                             " \t\n 42 rest",
+                                             "1 2",
+                                             "--1",
+                                             "+-1",
+                                             "-+1",
+                                             "1e+-5",
+                                             "1e--5",
+                                             "\x80",
+                                             std::string("1\0"
+                                                         "2",
+                                                         3),
+                                             "2.5\r\n",
+                                             "9.99999999999999999999999",
+                                             "0.1",
+                                             "0.30000000000000004",
+                                             "123456789012345678901234567890",
+                                             "1e-5.5",
+                                             "7e3x",
+                                             "  -  5"};
 
 TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
     for (const std::string& text : ShortTexts) expectSameAsStandard(text);
@@ -92,17 +154,37 @@ TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
     // thousandth digit decides the rounding.
     const std::string halfway = "9007199254740993";
     const std::string smallestHalf = exactNegativePowerOfTwo(1075);  // half the smallest subnormal
-    ASSERT_EQ(std::strtod(smallestHalf.c_str(), nullptr), 0.0);  // a tie, to even
+    ASSERT_EQ(std::strtod(smallestHalf.c_str(), nullptr), 0.0);      // a tie, to even
     ASSERT_GT(std::strtod((smallestHalf + "1").c_str(), nullptr), 0.0);
-    for (const std::string& text : {
-             ones, "-" + ones, "0." + ones, ones + "e-4990", ones + "." + ones, "." + zeros + ones,
-             "0." + zeros + zeros + "1e6000", zeros + zeros + "1", "1" + zeros, "1" + zeros + "e-2999",
-             "1" + zeros + "e-3308", "1" + zeros + "e-3309", halfway + zeros, halfway + zeros + "1",
-             halfway + zeros + "0", "-" + halfway + zeros + "1", halfway + "." + zeros + "1", smallestHalf,
-             smallestHalf + zeros + "1", smallestHalf + "1", exactNegativePowerOfTwo(1074),
-             exactNegativePowerOfTwo(1074) + "1", powerDigits(2, 1024), powerDigits(2, 1023),
-             powerDigits(2, 1023) + "." + zeros + "1", ones + "e" + zeros + "1", ones + "e-" + zeros + "9",
-             "0." + zeros + "e" + ones, ones + "x"}) {
+    for (const std::string& text : {ones,
+                                    "-" + ones,
+                                    "0." + ones,
+                                    ones + "e-4990",
+                                    ones + "." + ones,
+                                    "." + zeros + ones,
+                                    "0." + zeros + zeros + "1e6000",
+                                    zeros + zeros + "1",
+                                    "1" + zeros,
+                                    "1" + zeros + "e-2999",
+                                    "1" + zeros + "e-3308",
+                                    "1" + zeros + "e-3309",
+                                    halfway + zeros,
+                                    halfway + zeros + "1",
+                                    halfway + zeros + "0",
+                                    "-" + halfway + zeros + "1",
+                                    halfway + "." + zeros + "1",
+                                    smallestHalf,
+                                    smallestHalf + zeros + "1",
+                                    smallestHalf + "1",
+                                    exactNegativePowerOfTwo(1074),
+                                    exactNegativePowerOfTwo(1074) + "1",
+                                    powerDigits(2, 1024),
+                                    powerDigits(2, 1023),
+                                    powerDigits(2, 1023) + "." + zeros + "1",
+                                    ones + "e" + zeros + "1",
+                                    ones + "e-" + zeros + "9",
+                                    "0." + zeros + "e" + ones,
+                                    ones + "x"}) {
         expectSameAsStandard(text);
     }
 }

@@ -66,8 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         SumCase{"degrees 5 and 3", fromHighest({6, 5, 1, 1, 1, 1}), fromHighest({1, 2, 3, 4}), 5, {5, 4, 3, 2, 5, 6}},
         SumCase{"with its negation", fromHighest({2, -1, 0.5}), fromHighest({-2, 1, -0.5}), 2, {0, 0, 0}},
         SumCase{"after a lower re-entry", reenteredLower(), fromHighest({1, 1, 1, 1}), 3, {4, -1, 1, 1}},
-        SumCase{"stale entries above both degrees", withStaleEntryAt(fromHighest({1}), 7, 9.0),
-                withStaleEntryAt(fromHighest({1, 1}), 4, 9.0), 1, {2, 1}}));
+        SumCase{"stale entries above both degrees",
+                withStaleEntryAt(fromHighest({1}), 7, 9.0),
+                withStaleEntryAt(fromHighest({1, 1}), 4, 9.0),
+                1,
+                {2, 1}}));
 
 TEST(SumOfPolynomials, IsNamedAPlusBWithTheDefaultsOfANewPolynomial) {
     Polynomial a = named(fromHighest({1, 0}), "A");
