@@ -7,7 +7,7 @@
 #include "in_process_console.hpp"
 #include "tessarivand/flow/program.hpp"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     tessarivand::fuzzing::prepareInProcessDialogue();
     return 0;
 }

@@ -31,8 +31,8 @@ inline void prepareInProcessDialogue() {
 // longest is the division of a polynomial of degree 999, about 25 KB, for a
 // menu choice and a µ of four bytes. Output beyond this budget can only come
 // from a loop that no longer waits for input.
-constexpr std::size_t OutputPerInputByte = 16 * 1024;
-constexpr std::size_t OutputAtStart = 64 * 1024;
+constexpr std::size_t OutputPerInputByte = std::size_t{16} * 1024;
+constexpr std::size_t OutputAtStart = std::size_t{64} * 1024;
 
 // Counts what the dialogue writes, keeps none of it, and ends the process (a
 // fuzzing failure) as soon as the count passes the budget.
@@ -41,7 +41,7 @@ public:
     explicit BoundedSink(std::size_t budget) : budget_(budget) {}
 
 protected:
-    std::streamsize xsputn(const char*, std::streamsize count) override {
+    std::streamsize xsputn(const char* /*text*/, std::streamsize count) override {
         charge(static_cast<std::size_t>(count));
         return count;
     }

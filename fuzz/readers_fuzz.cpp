@@ -3,6 +3,7 @@
 // is then called again and again until the input ends. Each call must return
 // an acceptable value, and the input must end the loop. One more choice of the
 // first byte compares the bounded extraction of a real with the standard one.
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +53,8 @@ void askContinueOrQuitOnce() {
             "the end prompt returns continue or quit");
 }
 
-constexpr void (*Readers[])() = {readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce, askContinueOrQuitOnce};
+constexpr auto Readers =
+    std::to_array<void (*)()>({readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce, askContinueOrQuitOnce});
 
 std::streamoff position(std::istream& in) { return in.rdbuf()->pubseekoff(0, std::ios_base::cur, std::ios_base::in); }
 
@@ -79,15 +81,15 @@ void compareRealExtractions(const std::string& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     tessarivand::fuzzing::prepareInProcessDialogue();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::size_t choice = data[0] % (std::size(Readers) + 1);
-    if (choice == std::size(Readers)) {
+    const std::size_t choice = data[0] % (Readers.size() + 1);
+    if (choice == Readers.size()) {
         compareRealExtractions(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
         return 0;
     }

@@ -107,7 +107,7 @@ public:
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
-    int get() const { return fd_; }
+    [[nodiscard]] int get() const { return fd_; }
 
 private:
     int fd_;

@@ -38,13 +38,13 @@ struct Word {
 // first character and whether it has more matter. The blank that ends it
 // stays in the input.
 Word readWord() {
-    constexpr int end = std::char_traits<char>::eof();
+    constexpr int EndOfFile = std::char_traits<char>::eof();
     std::cin >> std::ws;
     std::streambuf* const in = std::cin.rdbuf();
     Word word;
-    word.first = std::cin.eof() ? end : in->sbumpc();
-    if (word.first == end) console::endOfInput();
-    for (int next = in->sgetc(); next != end && !isBlank(next); next = in->snextc()) {
+    word.first = std::cin.eof() ? EndOfFile : in->sbumpc();
+    if (word.first == EndOfFile) console::endOfInput();
+    for (int next = in->sgetc(); next != EndOfFile && !isBlank(next); next = in->snextc()) {
         if (!continuesCharacter(next)) word.single = false;
     }
     return word;

@@ -46,13 +46,13 @@ public:
         exponent_ = exponent_ >= ExponentCeiling ? ExponentCeiling : exponent_ * 10 + digit;
     }
 
-    bool hasMantissaDigit() const { return mantissaDigit_; }
-    bool hasExponentMark() const { return exponentMark_; }
+    [[nodiscard]] bool hasMantissaDigit() const { return mantissaDigit_; }
+    [[nodiscard]] bool hasExponentMark() const { return exponentMark_; }
     // What strtod would take whole from the standard extraction's text.
-    bool isComplete() const { return mantissaDigit_ && (!exponentMark_ || exponentDigit_); }
+    [[nodiscard]] bool isComplete() const { return mantissaDigit_ && (!exponentMark_ || exponentDigit_); }
 
     // The same number in a few hundred characters at most.
-    std::string canonicalText() const {
+    [[nodiscard]] std::string canonicalText() const {
         std::string text;
         if (sign_ != 0) text.push_back(sign_);
         if (digits_.empty()) return text + '0';
@@ -82,7 +82,7 @@ int decimalDigit(int c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 // the point may come first and the exponent mark needs a digit before it.
 // Leaves in the stream the first character that cannot continue the number.
 TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
-    constexpr int end = std::char_traits<char>::eof();
+    constexpr int EndOfFile = std::char_traits<char>::eof();
     int c = in.sgetc();
     char sign = 0;
     if (c == '+' || c == '-') {
@@ -91,7 +91,7 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
     }
     TypedReal real(sign);
     bool afterPoint = false;
-    while (c != end) {
+    while (c != EndOfFile) {
         if (const int digit = decimalDigit(c); digit >= 0) {
             if (real.hasExponentMark()) {
                 real.addExponentDigit(digit);
@@ -113,7 +113,7 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
         }
         c = in.snextc();
     }
-    reachedEnd = c == end;
+    reachedEnd = c == EndOfFile;
     return real;
 }
 
@@ -142,15 +142,15 @@ std::istream& extractReal(std::istream& in, double& value) {
     std::ios_base::iostate state = reachedEnd ? std::ios_base::eofbit : std::ios_base::goodbit;
     // The standard extraction's results: 0 for no number, the largest
     // double of its sign for one too large, failing both times.
-    constexpr double largest = std::numeric_limits<double>::max();
+    constexpr double Largest = std::numeric_limits<double>::max();
     if (!real.isComplete()) {
         value = 0.0;
         state |= std::ios_base::failbit;
-    } else if (const double converted = std::strtod(real.canonicalText().c_str(), nullptr); converted > largest) {
-        value = largest;
+    } else if (const double converted = std::strtod(real.canonicalText().c_str(), nullptr); converted > Largest) {
+        value = Largest;
         state |= std::ios_base::failbit;
-    } else if (converted < -largest) {
-        value = -largest;
+    } else if (converted < -Largest) {
+        value = -Largest;
         state |= std::ios_base::failbit;
     } else {
         value = converted;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -43,8 +44,8 @@ public:
         }
         // A program that has ended must fail the test, not kill it through SIGPIPE.
         std::signal(SIGPIPE, SIG_IGN);
-        int pipeEnds[2] = {-1, -1};
-        if (input == StandardInput::pipe && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+        std::array<int, 2> pipeEnds{-1, -1};
+        if (input == StandardInput::pipe && ::pipe2(pipeEnds.data(), O_CLOEXEC) != 0) {
             ADD_FAILURE() << "pipe: " << std::strerror(errno);
             return;
         }
@@ -76,7 +77,7 @@ public:
         if (terminal_ >= 0) ::close(terminal_);
     }
 
-    pid_t pid() const { return child_; }
+    [[nodiscard]] pid_t pid() const { return child_; }
 
     // Closes the terminal from its far side, as a closed terminal window does.
     void hangUp() {
@@ -85,10 +86,10 @@ public:
     }
 
     // Keys pressed on the terminal.
-    void type(std::string_view keys) { writeAll(master_, keys); }
+    void type(std::string_view keys) const { writeAll(master_, keys); }
 
     // Bytes written into the redirected standard input.
-    void feed(std::string_view bytes) { writeAll(input_, bytes); }
+    void feed(std::string_view bytes) const { writeAll(input_, bytes); }
     void closeStandardInput() {
         if (input_ >= 0) ::close(input_);
         input_ = -1;
@@ -96,7 +97,7 @@ public:
 
     // Everything shown so far, with the terminal's "\r\n" turned back into
     // the program's "\n".
-    std::string screen() const {
+    [[nodiscard]] std::string screen() const {
         std::string text;
         for (std::size_t i = 0; i < raw_.size(); ++i) {
             if (raw_[i] == '\r' && i + 1 < raw_.size() && raw_[i + 1] == '\n') continue;
@@ -106,7 +107,7 @@ public:
     }
 
     // What the screen shows after the text last waited for.
-    std::string rest() const { return screen().substr(seen_); }
+    [[nodiscard]] std::string rest() const { return screen().substr(seen_); }
 
     // Waits until text appears after the text last waited for.
     ::testing::AssertionResult waitFor(std::string_view text) {
@@ -149,7 +150,7 @@ public:
         return status_;
     }
 
-    termios mode() const {
+    [[nodiscard]] termios mode() const {
         termios current{};
         ::tcgetattr(terminal_, &current);
         return current;
@@ -169,10 +170,10 @@ private:
     bool pump(int timeoutMs) {
         pollfd ready{master_, POLLIN, 0};
         if (::poll(&ready, 1, timeoutMs) <= 0) return false;
-        char buffer[4096];
-        const ssize_t received = ::read(master_, buffer, sizeof buffer);
+        std::array<char, 4096> buffer{};
+        const ssize_t received = ::read(master_, buffer.data(), buffer.size());
         if (received <= 0) return false;
-        raw_.append(buffer, static_cast<std::size_t>(received));
+        raw_.append(buffer.data(), static_cast<std::size_t>(received));
         return true;
     }
 

@@ -35,8 +35,8 @@ public:
         closeReading();
         closeWriting();
     }
-    int reading() const { return ends_[0]; }
-    int writing() const { return ends_[1]; }
+    [[nodiscard]] int reading() const { return ends_[0]; }
+    [[nodiscard]] int writing() const { return ends_[1]; }
     void closeReading() { closeEnd(ends_[0]); }
     void closeWriting() { closeEnd(ends_[1]); }
 
@@ -130,11 +130,11 @@ ChildEnd runChild(const std::string& program, const ChildSetup& setup) {
     std::unique_ptr<Pipe> output;
     if (setup.outputReadBeforeClosing > 0) output = std::make_unique<Pipe>();
     const std::string reportFd = std::to_string(report.writing());
-    const char* const argv[] = {TESSARIVAND_LAUNCHER, reportFd.c_str(), program.c_str(), nullptr};
+    const std::array<const char*, 4> argv{TESSARIVAND_LAUNCHER, reportFd.c_str(), program.c_str(), nullptr};
 
     const pid_t child = ::fork();
     if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) becomeLauncher(argv, setup, output ? output->writing() : -1, report.writing());
+    if (child == 0) becomeLauncher(argv.data(), setup, output ? output->writing() : -1, report.writing());
 
     const auto deadline = Clock::now() + setup.limit;
     report.closeWriting();

@@ -4,6 +4,7 @@
 // SIGPIPE once nobody reads its output).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <string>
 
@@ -16,10 +17,10 @@ using namespace tessarivand::testing;
 // The memory of a short session plus this is the most that any input may cost.
 constexpr long MemoryMarginKilobytes = 2048;
 
-constexpr std::size_t HugeLine = 20 * 1024 * 1024;
+constexpr std::size_t HugeLine = std::size_t{20} * 1024 * 1024;
 // At the end prompt every byte is a key press, answered with the whole prompt
 // again: a line there is a few hundred thousand presses, not tens of millions.
-constexpr std::size_t KeysOnOneLine = 256 * 1024;
+constexpr std::size_t KeysOnOneLine = std::size_t{256} * 1024;
 
 // A question of the dialogue: the input that leads to it, and the input that
 // then finishes the session by quitting.
@@ -30,14 +31,14 @@ struct Question {
     bool takesKeys;
 };
 
-constexpr Question Questions[] = {
+constexpr auto Questions = std::to_array<Question>({
     {"Degree", "", "1\n2\n3\n4\n4\nq", false},
     {"Coefficient", "1\n", "2\n3\n4\n4\nq", false},
     {"LeadingCoefficientAgain", "1\n0\n3\n", "2\n4\n4\nq", false},
     {"Mu", "1\n2\n3\n", "4\n4\nq", false},
     {"MenuChoice", "1\n2\n3\n4\n", "4\nq", false},
     {"EndKey", "1\n2\n3\n4\n4\n", "q", true},
-};
+});
 
 // Every byte that is neither a line end nor a letter nor a digit: NUL,
 // control bytes, 0x80 to 0xFF, and UTF-8 that is not valid (overlong, a
@@ -58,7 +59,7 @@ struct LineKind {
     std::string (*make)(std::size_t length);
 };
 
-constexpr LineKind LineKinds[] = {
+constexpr auto LineKinds = std::to_array<LineKind>({
     {"Digits", [](std::size_t n) { return std::string(n, '7'); }},
     {"Letters", [](std::size_t n) { return std::string(n, 'z'); }},
     {"Binary",
@@ -67,7 +68,7 @@ constexpr LineKind LineKinds[] = {
          while (line.size() < n) line += binaryLine();
          return line;
      }},
-};
+});
 
 void PrintTo(const Question& question, std::ostream* os) { *os << question.name; }
 void PrintTo(const LineKind& kind, std::ostream* os) { *os << kind.name; }
@@ -82,11 +83,11 @@ ChildEnd runOnInput(const TemporaryDirectory& dir, const std::string& input) {
 
 // What a short session costs: the measure for the margin above.
 long shortSessionKilobytes() {
-    static const long measured = [] {
+    static const long Measured = [] {
         const TemporaryDirectory dir;
         return runOnInput(dir, "1\n2\n3\n4\n4\nq").peakKilobytes;
     }();
-    return measured;
+    return Measured;
 }
 
 void expectQuitWithinMemory(const ChildEnd& end) {
@@ -122,7 +123,8 @@ TEST_P(MillionEmptyLines, AreSkippedWithinBoundedMemory) {
 }
 
 // At the end prompt an empty line is a key press like any other.
-INSTANTIATE_TEST_SUITE_P(AtEveryNumberQuestion, MillionEmptyLines, ::testing::ValuesIn(Questions, Questions + 5),
+INSTANTIATE_TEST_SUITE_P(AtEveryNumberQuestion, MillionEmptyLines,
+                         ::testing::ValuesIn(Questions.begin(), Questions.begin() + 5),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MillionWrongMenuAnswers, AreEachAnsweredWithinBoundedMemory) {

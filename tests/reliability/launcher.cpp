@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -26,8 +27,8 @@ int main(int argc, char** argv) {
     if (child < 0) return 127;
     if (child == 0) {
         ::close(reportFd);
-        char* const childArgv[] = {argv[2], nullptr};
-        ::execv(argv[2], childArgv);
+        std::array<char*, 2> childArgv{argv[2], nullptr};
+        ::execv(argv[2], childArgv.data());
         ::_exit(127);
     }
     int status = 0;
@@ -35,9 +36,9 @@ int main(int argc, char** argv) {
     while (::wait4(child, &status, 0, &usage) < 0) {
         if (errno != EINTR) return 127;
     }
-    char report[96];
-    const int length = std::snprintf(report, sizeof report, "%d %d %d %ld %d\n", WIFEXITED(status) ? 1 : 0,
+    std::array<char, 96> report{};
+    const int length = std::snprintf(report.data(), report.size(), "%d %d %d %ld %d\n", WIFEXITED(status) ? 1 : 0,
                                      WIFEXITED(status) ? WEXITSTATUS(status) : -1,
                                      WIFSIGNALED(status) ? WTERMSIG(status) : 0, usage.ru_maxrss, fixedLayout ? 1 : 0);
-    return ::write(reportFd, report, static_cast<std::size_t>(length)) == length ? 0 : 127;
+    return ::write(reportFd, report.data(), static_cast<std::size_t>(length)) == length ? 0 : 127;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "tessarivand/console/streams.hpp"
@@ -30,16 +31,16 @@ TEST(CodePage850, AsciiPassesUnchanged) {
 
 TEST(CodePage850, AgreesWithTheCLibraryOnEveryHighByte) {
     iconv_t toUtf8 = iconv_open("UTF-8", "CP850");
-    ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));
+    ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));  // NOLINT(performance-no-int-to-ptr): iconv's failure value
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
-        char in[1] = {static_cast<char>(byte)};
-        char out[8] = {};
-        char* inPtr = in;
-        char* outPtr = out;
+        std::array<char, 1> in{static_cast<char>(byte)};
+        std::array<char, 8> out{};
+        char* inPtr = in.data();
+        char* outPtr = out.data();
         std::size_t inLeft = 1;
-        std::size_t outLeft = sizeof out;
+        std::size_t outLeft = out.size();
         ASSERT_NE(iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft), static_cast<std::size_t>(-1));
-        const std::string utf8(out, static_cast<std::size_t>(outPtr - out));
+        const std::string utf8(out.data(), static_cast<std::size_t>(outPtr - out.data()));
         EXPECT_EQ(toCodePage850(utf8), std::string(1, static_cast<char>(byte))) << "byte " << byte;
     }
     iconv_close(toUtf8);

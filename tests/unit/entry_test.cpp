@@ -12,7 +12,6 @@ namespace {
 
 using tessarivand::Polynomial;
 using tessarivand::testing::ConsoleCapture;
-using tessarivand::testing::fromHighest;
 
 std::string coefficientPrompt(int index) {
     return "\n\n Veuillez entrer un Nombre Réel :  Le Coefficient   a[" + std::to_string(index) + "]  =  ";

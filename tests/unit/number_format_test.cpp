@@ -40,9 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RealCase{-1234567.0, "-1.23457e+006"}, RealCase{1e100, "1e+100"}));
 
 TEST(RealFormatSpecialValues, InfinitiesAndNaNAsTheCLibraryWritesThem) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(formatReal(inf), "inf");
-    EXPECT_EQ(formatReal(-inf), "-inf");
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(formatReal(Infinity), "inf");
+    EXPECT_EQ(formatReal(-Infinity), "-inf");
     EXPECT_EQ(formatReal(std::numeric_limits<double>::quiet_NaN()), "nan");
     EXPECT_EQ(formatReal(std::copysign(std::numeric_limits<double>::quiet_NaN(), -1.0)), "-nan");
 }

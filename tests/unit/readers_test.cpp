@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReaderCase{"4 2\n1\n", 4, MenuPrompt + menuConfirmation("4"), "", "1\n"}));
 
 TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
-    std::string input(8 * 1024 * 1024, 'z');
+    std::string input(std::size_t{8} * 1024 * 1024, 'z');
     input += "\n42\n";
     const ConsoleCapture capture(input);
     double value = 0;

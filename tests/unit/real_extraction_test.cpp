@@ -3,6 +3,7 @@
 // extraction, whatever the text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
@@ -59,7 +60,8 @@ std::string powerDigits(int base, int exponent) {
         for (; carry > 0; carry /= 10) digits.push_back(carry % 10);
     }
     std::string text;
-    for (auto d = digits.rbegin(); d != digits.rend(); ++d) text.push_back(static_cast<char>('0' + *d));
+    for (const int d : digits) text.push_back(static_cast<char>('0' + d));
+    std::reverse(text.begin(), text.end());
     return text;
 }
 
@@ -156,35 +158,36 @@ TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
     const std::string smallestHalf = exactNegativePowerOfTwo(1075);  // half the smallest subnormal
     ASSERT_EQ(std::strtod(smallestHalf.c_str(), nullptr), 0.0);      // a tie, to even
     ASSERT_GT(std::strtod((smallestHalf + "1").c_str(), nullptr), 0.0);
-    for (const std::string& text : {ones,
-                                    "-" + ones,
-                                    "0." + ones,
-                                    ones + "e-4990",
-                                    ones + "." + ones,
-                                    "." + zeros + ones,
-                                    "0." + zeros + zeros + "1e6000",
-                                    zeros + zeros + "1",
-                                    "1" + zeros,
-                                    "1" + zeros + "e-2999",
-                                    "1" + zeros + "e-3308",
-                                    "1" + zeros + "e-3309",
-                                    halfway + zeros,
-                                    halfway + zeros + "1",
-                                    halfway + zeros + "0",
-                                    "-" + halfway + zeros + "1",
-                                    halfway + "." + zeros + "1",
-                                    smallestHalf,
-                                    smallestHalf + zeros + "1",
-                                    smallestHalf + "1",
-                                    exactNegativePowerOfTwo(1074),
-                                    exactNegativePowerOfTwo(1074) + "1",
-                                    powerDigits(2, 1024),
-                                    powerDigits(2, 1023),
-                                    powerDigits(2, 1023) + "." + zeros + "1",
-                                    ones + "e" + zeros + "1",
-                                    ones + "e-" + zeros + "9",
-                                    "0." + zeros + "e" + ones,
-                                    ones + "x"}) {
+    const std::vector<std::string> texts{ones,
+                                         "-" + ones,
+                                         "0." + ones,
+                                         ones + "e-4990",
+                                         ones + "." + ones,
+                                         "." + zeros + ones,
+                                         "0." + zeros + zeros + "1e6000",
+                                         zeros + zeros + "1",
+                                         "1" + zeros,
+                                         "1" + zeros + "e-2999",
+                                         "1" + zeros + "e-3308",
+                                         "1" + zeros + "e-3309",
+                                         halfway + zeros,
+                                         halfway + zeros + "1",
+                                         halfway + zeros + "0",
+                                         "-" + halfway + zeros + "1",
+                                         halfway + "." + zeros + "1",
+                                         smallestHalf,
+                                         smallestHalf + zeros + "1",
+                                         smallestHalf + "1",
+                                         exactNegativePowerOfTwo(1074),
+                                         exactNegativePowerOfTwo(1074) + "1",
+                                         powerDigits(2, 1024),
+                                         powerDigits(2, 1023),
+                                         powerDigits(2, 1023) + "." + zeros + "1",
+                                         ones + "e" + zeros + "1",
+                                         ones + "e-" + zeros + "9",
+                                         "0." + zeros + "e" + ones,
+                                         ones + "x"};
+    for (const std::string& text : texts) {
         expectSameAsStandard(text);
     }
 }
