@@ -179,4 +179,14 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+ChildSetup setupOnFiles(const TemporaryDirectory& dir, const std::string& input, std::chrono::seconds limit) {
+    writeFile(dir.file("in"), input);
+    ChildSetup setup;
+    setup.standardInput = dir.file("in");
+    setup.standardOutput = dir.file("out");
+    setup.standardError = dir.file("err");
+    setup.limit = limit;
+    return setup;
+}
+
 }  // namespace tessarivand::testing

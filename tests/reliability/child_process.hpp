@@ -58,4 +58,8 @@ private:
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 
+// Writes input into dir's file "in" and sets the child up to read it, with its
+// standard output and error going to dir's files "out" and "err".
+ChildSetup setupOnFiles(const TemporaryDirectory& dir, const std::string& input, std::chrono::seconds limit);
+
 }  // namespace tessarivand::testing

@@ -18,13 +18,7 @@ struct SessionRun {
 };
 
 SessionRun runOn(const TemporaryDirectory& dir, const std::string& input) {
-    writeFile(dir.file("in"), input);
-    ChildSetup setup;
-    setup.standardInput = dir.file("in");
-    setup.standardOutput = dir.file("out");
-    setup.standardError = dir.file("err");
-    setup.limit = std::chrono::seconds(20);
-    const ChildEnd end = runChild(programPath(), setup);
+    const ChildEnd end = runChild(programPath(), setupOnFiles(dir, input, std::chrono::seconds(20)));
     return {end, readFile(dir.file("out")), readFile(dir.file("err"))};
 }
 

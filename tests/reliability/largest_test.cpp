@@ -25,13 +25,7 @@ TEST(LargestPolynomial, GoesThroughEveryChoice) {
                               + "1\n" + polynomialOfDegree(998, "3") + "0.5\n"  // both, one degree lower
                               + "4\nq";
     const TemporaryDirectory dir;
-    writeFile(dir.file("in"), input);
-    ChildSetup setup;
-    setup.standardInput = dir.file("in");
-    setup.standardOutput = dir.file("out");
-    setup.standardError = dir.file("err");
-    setup.limit = std::chrono::seconds(120);
-    const ChildEnd end = runChild(programPath(), setup);
+    const ChildEnd end = runChild(programPath(), setupOnFiles(dir, input, std::chrono::seconds(120)));
     ASSERT_FALSE(end.timedOut);
     ASSERT_TRUE(end.exited) << "ended by signal " << end.signal;
     EXPECT_EQ(end.status, 0);
