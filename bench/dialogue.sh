@@ -112,7 +112,7 @@ report() {
 if ${use_hyperfine}; then timer="hyperfine, setsid -w"; else timer="bench/run_timed, own session"; fi
 echo "Process benchmark of ${program}: ${session_runs} session runs, ${startup_runs} start-up runs (${timer})"
 echo
-printf '%-44s %11s  %19s %10s  %6s   %s\n' case median "min - max (ms)" "peak" status target
+printf '%-44s %11s  %-19s %10s  %6s   %s\n' case median "  min - max (ms)" "peak" status target
 report "session: degree 999, 20 changes of mu" "< 10 ms, < 4096 KB" \
   "$(measure "${session_runs}" "${work}/session" "${program}")"
 report "start-up: end of input at the first question" "< 2 ms" \

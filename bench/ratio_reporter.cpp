@@ -44,15 +44,29 @@ std::string readableTime(double seconds) {
 
 }  // namespace
 
+std::string RatioReporter::readableSpread(const Timing& timing) {
+    if (timing.repetitions < 2) return "-";
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%.1f%%", timing.spreadPercent);
+    return text.data();
+}
+
 RatioReporter::RatioReporter(std::map<std::string, Comparison> comparisons) : comparisons_(std::move(comparisons)) {}
 
 void RatioReporter::ReportRuns(const std::vector<Run>& report) {
     for (const Run& run : report) {
         const std::string& name = run.run_name.function_name;
-        if (std::find(order_.begin(), order_.end(), name) == order_.end()) order_.push_back(name);
-        if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-            samples_[name].push_back(secondsPerIteration(run));
+        order_.emplace(std::pair(run.family_index, run.per_family_instance_index), name);
         held_.push_back(run);
+        if (run.error_occurred) continue;
+        if (run.run_type == Run::RT_Iteration) {
+            samples_[name].push_back(secondsPerIteration(run));
+        } else if (run.aggregate_name == "median") {
+            aggregates_[name].median = secondsPerIteration(run);
+            aggregates_[name].repetitions = static_cast<std::size_t>(run.repetitions);
+        } else if (run.aggregate_name == "cv") {
+            aggregates_[name].spreadPercent = 100.0 * run.real_accumulated_time;  // a fraction, not a time
+        }
     }
     std::fputc('.', stderr);  // the report itself comes at the end
 }
@@ -74,6 +88,9 @@ void RatioReporter::addRatio(Run& run) const {
 
 void RatioReporter::Finalize() {
     std::fputc('\n', stderr);
+    // With --benchmark_display_aggregates_only only the library's own
+    // median and coefficient of variation come here.
+    timings_ = aggregates_;
     for (const auto& [name, values] : samples_) {
         timings_[name] = Timing{medianOf(values), spreadPercentOf(values), values.size()};
     }
@@ -101,7 +118,7 @@ void RatioReporter::printSummary() const {
     std::fprintf(out, "\nSummary: medians over repetitions; spread = coefficient of variation across them\n\n");
     std::fprintf(out, "%-34s %7s %7s  %10s %6s   %-28s %10s %6s\n", "benchmark", "ratio", "target", "median", "spread",
                  "reference", "ref median", "spread");
-    for (const std::string& name : order_) {
+    for (const auto& [position, name] : order_) {
         const auto comparison = comparisons_.find(name);
         const Timing* own = timingOf(name);
         if (comparison == comparisons_.end() || own == nullptr) continue;
@@ -111,10 +128,10 @@ void RatioReporter::printSummary() const {
         if (comparison->second.target > 0.0) {
             std::snprintf(target.data(), target.size(), "<%.2f", comparison->second.target);
         }
-        std::fprintf(out, "%-34s %7.2f %7s  %10s %5.1f%%   %-28s %10s %5.1f%%\n", name.c_str(),
-                     own->median / reference->median, target.data(), readableTime(own->median).c_str(),
-                     own->spreadPercent, comparison->second.reference.c_str(), readableTime(reference->median).c_str(),
-                     reference->spreadPercent);
+        std::fprintf(out, "%-34s %7.2f %7s  %10s %6s   %-28s %10s %6s\n", name.c_str(), own->median / reference->median,
+                     target.data(), readableTime(own->median).c_str(), readableSpread(*own).c_str(),
+                     comparison->second.reference.c_str(), readableTime(reference->median).c_str(),
+                     readableSpread(*reference).c_str());
     }
     std::fflush(out);
 }

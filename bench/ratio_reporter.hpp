@@ -2,8 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessarivand::bench {
@@ -31,18 +33,20 @@ public:
 private:
     struct Timing {
         double median = 0.0;         // seconds per iteration
-        double spreadPercent = 0.0;  // coefficient of variation across repetitions
+        double spreadPercent = 0.0;  // coefficient of variation across repetitions, when 2 or more
         std::size_t repetitions = 0;
     };
 
+    [[nodiscard]] static std::string readableSpread(const Timing& timing);
     [[nodiscard]] const Timing* timingOf(const std::string& name) const;
     void addRatio(Run& run) const;
     void printSummary() const;
 
     std::map<std::string, Comparison> comparisons_;
     std::vector<Run> held_;
-    std::vector<std::string> order_;
+    std::map<std::pair<std::int64_t, std::int64_t>, std::string> order_;  // by registration
     std::map<std::string, std::vector<double>> samples_;
+    std::map<std::string, Timing> aggregates_;
     std::map<std::string, Timing> timings_;
 };
 
