@@ -12,7 +12,8 @@
 # BUILD_DIR (default build/bench) holds tessarivand and bench/run_timed,
 # bench/trivial_program*. --quick runs each case 3 times, only to show that it
 # works. Timing: hyperfine when it is installed (each command run as
-# `setsid -w PROGRAM`), else bench/run_timed, which starts the program in a
+# `setsid -w PROGRAM <INPUT` through the shell, whose own time hyperfine
+# takes off), else bench/run_timed, which starts the program in a
 # session of its own itself, as setsid does. Peak memory always comes from
 # run_timed (the program's own getrusage figure). No figure is judged here.
 set -euo pipefail
@@ -83,8 +84,16 @@ measure() {
   local line
   line=$("${run_timed}" "${runs}" "${input}" "$@")
   if ${use_hyperfine}; then
-    hyperfine --runs "${runs}" --warmup 3 -N --input "${input}" --output null \
-      --export-json "${work}/hyperfine.json" "setsid -w $*" >/dev/null 2>&1
+    # Through the shell (hyperfine 1.15 has no --input), whose own start-up
+    # hyperfine measures and takes off.
+    # Its warning that such short commands are hard to time goes to a log:
+    # the floors below, timed the same way, show what it means.
+    hyperfine --runs "${runs}" --warmup 3 --ignore-failure --output null \
+      --export-json "${work}/hyperfine.json" \
+      "setsid -w $(printf '%q ' "$@")<$(printf '%q' "${input}")" >"${work}/hyperfine.log" 2>&1 || {
+      cat "${work}/hyperfine.log" >&2
+      return 1
+    }
     local times
     times=$(tr -d ' \n' <"${work}/hyperfine.json" |
       sed -n 's/.*"median":\([0-9.e-]*\).*"min":\([0-9.e-]*\),"max":\([0-9.e-]*\).*/\1 \2 \3/p')
