@@ -35,8 +35,11 @@ void addCoefficients(const Polynomial& a, const Polynomial& b, Polynomial& r) {
     const auto& y = b.coefficients;
     auto& z = r.coefficients;
     for (std::uint32_t k = 0; k <= low; ++k) z[k] = x[k] + y[k];
-    // The addition of 0 still takes place: it turns a -0 into +0.
-    for (std::uint32_t k = low + 1; k <= high; ++k) z[k] = (k <= da ? x[k] : 0.0) + (k <= db ? y[k] : 0.0);
+    // Above the lower degree only the higher operand has entries; the other
+    // one counts as 0. The addition of 0 still takes place: it turns a -0 into
+    // +0. (x + 0 and 0 + x are the same bits, NaN included.)
+    const auto& higher = da >= db ? x : y;
+    for (std::uint32_t k = low + 1; k <= high; ++k) z[k] = higher[k] + 0.0;
     r.degree = high;
 }
 

@@ -1,46 +1,47 @@
 #include "tessarivand/console/number_format.hpp"
 
+#include <array>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 
 namespace tessarivand::console {
 
 namespace {
 
-// glibc writes at least two exponent digits ("e+06"); the program's format
-// always has three ("e+006"). Widen in place by inserting zeros.
-void widenExponent(char* text, int& length) {
-    char* const e = std::strchr(text, 'e');
-    if (e == nullptr) {
-        return;
-    }
+// Room for the longest real: "-1.23457e+308" and "-nan" are far shorter.
+using RealText = std::array<char, 32>;
+
+// std::to_chars, like printf, writes at least two exponent digits ("e+06");
+// the program's format always has three ("e+006"). Widens in place by
+// inserting zeros after the sign; returns the new end.
+char* widenExponent(char* begin, char* end) {
+    char* const e = static_cast<char*>(std::memchr(begin, 'e', static_cast<std::size_t>(end - begin)));
+    if (e == nullptr) return end;
     char* const digits = e + 2;  // past 'e' and its sign
-    const int digitCount = static_cast<int>(text + length - digits);
-    const int missing = 3 - digitCount;
-    if (missing <= 0) {
-        return;
-    }
-    std::memmove(digits + missing, digits, static_cast<std::size_t>(digitCount) + 1);
+    const auto digitCount = end - digits;
+    if (digitCount >= 3) return end;
+    const auto missing = 3 - digitCount;
+    std::memmove(digits + missing, digits, static_cast<std::size_t>(digitCount));
     std::memset(digits, '0', static_cast<std::size_t>(missing));
-    length += missing;
+    return end + missing;
 }
 
 }  // namespace
 
 std::string formatReal(double value) {
-    // The program never calls setlocale, so the C library stays in the "C"
-    // locale and the decimal separator is always a point.
-    char text[40];
-    int length = std::snprintf(text, sizeof text, "%.6g", value);
-    widenExponent(text, length);
-    return std::string(text, static_cast<std::size_t>(length));
+    // General notation with six significant digits gives, by definition, the
+    // digits of printf's "%.6g" in the "C" locale, and inf, nan and their
+    // signs as it writes them; unlike printf it never reads the locale.
+    RealText text{};
+    const std::to_chars_result result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 6);
+    return {text.data(), widenExponent(text.data(), result.ptr)};
 }
 
 std::string formatInteger(std::int64_t value) {
-    char text[24];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    std::array<char, 24> text{};
+    const std::to_chars_result result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return {text.data(), result.ptr};
 }
 
 }  // namespace tessarivand::console

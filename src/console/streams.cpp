@@ -36,13 +36,28 @@ constexpr std::array<std::uint16_t, 128> CodePage850High = {
 
 constexpr char Unmappable = '?';
 
-char codePage850Byte(std::uint32_t codePoint) {
+constexpr char searchCodePage850(std::uint32_t codePoint) {
     for (std::size_t i = 0; i < CodePage850High.size(); ++i) {
         if (CodePage850High[i] == codePoint) {
             return static_cast<char>(0x80 + i);
         }
     }
     return Unmappable;
+}
+
+// The byte of each code point from U+0080 to U+00FF (all of the program's own
+// accented letters are there), found once, when the program is compiled.
+constexpr std::array<char, 128> LatinOneToCodePage850 = [] {
+    std::array<char, 128> bytes{};
+    for (std::uint32_t codePoint = 0x80; codePoint <= 0xFF; ++codePoint) {
+        bytes.at(codePoint - 0x80) = searchCodePage850(codePoint);
+    }
+    return bytes;
+}();
+
+char codePage850Byte(std::uint32_t codePoint) {
+    if (codePoint >= 0x80 && codePoint <= 0xFF) return LatinOneToCodePage850.at(codePoint - 0x80);
+    return searchCodePage850(codePoint);
 }
 
 // Length of the UTF-8 sequence that starts with this byte; 0 for a byte that
@@ -74,12 +89,13 @@ std::size_t incompleteTail(const char* begin, const char* end) {
 void appendCodePage850(std::string_view utf8, std::string& out) {
     std::size_t i = 0;
     while (i < utf8.size()) {
+        // Most of every text is ASCII: copy each run of it at once.
+        std::size_t asciiEnd = i;
+        while (asciiEnd < utf8.size() && static_cast<unsigned char>(utf8[asciiEnd]) < 0x80) ++asciiEnd;
+        out.append(utf8, i, asciiEnd - i);
+        i = asciiEnd;
+        if (i == utf8.size()) break;
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out.push_back(static_cast<char>(lead));
-            ++i;
-            continue;
-        }
         const std::size_t length = sequenceLength(lead);
         bool valid = length != 0 && i + length <= utf8.size();
         std::uint32_t codePoint = lead & (0x7F >> length);

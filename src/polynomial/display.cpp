@@ -1,4 +1,7 @@
+#include <cstddef>
 #include <iostream>
+#include <string>
+#include <string_view>
 
 #include "tessarivand/console/number_format.hpp"
 #include "tessarivand/flow/banner.hpp"
@@ -20,6 +23,9 @@ constexpr const char* TitleText =
     "             ****************************************************";
 
 constexpr const char* AsteriskRow = "********************************************************************************";
+
+// " + (-1.23457e+006 X^999)" is 24 bytes: room for most terms at once.
+constexpr std::size_t BytesPerTerm = 24;
 
 constexpr const char* BoxEdge = "\n      *******************************************************************";
 constexpr const char* BoxSide = "\n      *                                                                 *";
@@ -43,20 +49,34 @@ void writeTerms(const Polynomial& p) {
     if (d == 0 || d >= MaxTerms) {
         return;  // callers write constants themselves; never read past the array
     }
+    // The whole line in one text, handed to the stream once: a thousand
+    // terms are then one write instead of five thousand.
+    std::string line;
+    line.reserve(static_cast<std::size_t>(d + 1) * BytesPerTerm);
+    const auto appendTerm = [&line](std::string_view opening, double coefficient, std::string_view tail) {
+        line += opening;
+        line += formatReal(coefficient);
+        line += tail;
+    };
     if (d >= 2 && isWritten(c[d])) {
-        std::cout << '(' << formatReal(c[d]) << " X^" << formatInteger(d) << ')';
+        appendTerm("(", c[d], " X^");
+        line += formatInteger(d);
+        line += ')';
     }
     for (std::uint32_t k = d - 1; k >= 2; --k) {
         if (isWritten(c[k])) {
-            std::cout << " + (" << formatReal(c[k]) << " X^" << formatInteger(k) << ')';
+            appendTerm(" + (", c[k], " X^");
+            line += formatInteger(k);
+            line += ')';
         }
     }
     if (isWritten(c[1])) {
-        std::cout << (d == 1 ? "(" : " + (") << formatReal(c[1]) << " X)";
+        appendTerm(d == 1 ? "(" : " + (", c[1], " X)");
     }
     if (isWritten(c[0])) {
-        std::cout << " + (" << formatReal(c[0]) << ')';
+        appendTerm(" + (", c[0], ")");
     }
+    std::cout << line;
 }
 
 void Polynomial::displayExpression(std::string label) const {
