@@ -81,28 +81,29 @@ fi
 measure() {
   local runs=$1 input=$2
   shift 2
-  local line
-  line=$("${run_timed}" "${runs}" "${input}" "$@")
-  if ${use_hyperfine}; then
-    # Through the shell (hyperfine 1.15 has no --input), whose own start-up
-    # hyperfine measures and takes off.
-    # Its warning that such short commands are hard to time goes to a log:
-    # the floors below, timed the same way, show what it means.
-    hyperfine --runs "${runs}" --warmup 3 --ignore-failure --output null \
-      --export-json "${work}/hyperfine.json" \
-      "setsid -w $(printf '%q ' "$@")<$(printf '%q' "${input}")" >"${work}/hyperfine.log" 2>&1 || {
-      cat "${work}/hyperfine.log" >&2
-      return 1
-    }
-    local times
-    times=$(tr -d ' \n' <"${work}/hyperfine.json" |
-      sed -n 's/.*"median":\([0-9.e-]*\).*"min":\([0-9.e-]*\),"max":\([0-9.e-]*\).*/\1 \2 \3/p')
-    read -r median min max <<<"${times}"
-    line="median_ms=$(awk -v s="${median}" 'BEGIN { printf "%.3f", s * 1000 }')"
-    line+=" min_ms=$(awk -v s="${min}" 'BEGIN { printf "%.3f", s * 1000 }')"
-    line+=" max_ms=$(awk -v s="${max}" 'BEGIN { printf "%.3f", s * 1000 }')"
-    line+=" $("${run_timed}" 1 "${input}" "$@" | grep -o 'peak_kb=[0-9]* status=[0-9]*')"
+  if ! ${use_hyperfine}; then
+    "${run_timed}" "${runs}" "${input}" "$@"
+    return
   fi
+  # Through the shell (hyperfine 1.15 has no --input), whose own start-up
+  # hyperfine measures and takes off.
+  # Its warning that such short commands are hard to time goes to a log:
+  # the floors below, timed the same way, show what it means.
+  hyperfine --runs "${runs}" --warmup 3 --ignore-failure --output null \
+    --export-json "${work}/hyperfine.json" \
+    "setsid -w $(printf '%q ' "$@")<$(printf '%q' "${input}")" >"${work}/hyperfine.log" 2>&1 || {
+    cat "${work}/hyperfine.log" >&2
+    return 1
+  }
+  local times median min max line
+  times=$(tr -d ' \n' <"${work}/hyperfine.json" |
+    sed -n 's/.*"median":\([0-9.e-]*\).*"min":\([0-9.e-]*\),"max":\([0-9.e-]*\).*/\1 \2 \3/p')
+  read -r median min max <<<"${times}"
+  line="median_ms=$(awk -v s="${median}" 'BEGIN { printf "%.3f", s * 1000 }')"
+  line+=" min_ms=$(awk -v s="${min}" 'BEGIN { printf "%.3f", s * 1000 }')"
+  line+=" max_ms=$(awk -v s="${max}" 'BEGIN { printf "%.3f", s * 1000 }')"
+  # Peak memory from one run of the helper: hyperfine does not measure it.
+  line+=" $("${run_timed}" 1 "${input}" "$@" | grep -o 'peak_kb=[0-9]* status=[0-9]*')"
   echo "${line}"
 }
 
