@@ -2,10 +2,10 @@
 
 #include <string>
 
-namespace tessarivand {
+namespace tessarivand::console {
 
 // "\n\n", first, "\n\n\n\n", second, "\n\n" on standard output; frames and
 // indentation live inside the texts.
 void printBanner(std::string first, std::string second);
 
-}  // namespace tessarivand
+}  // namespace tessarivand::console
