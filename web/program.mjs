@@ -22,9 +22,7 @@ export function runProgram(compiled, terminal) {
         return {};
       },
       onExit: resolve,
-      quit(status, thrown) {
-        throw thrown;
-      },
+      onAbort: reject,
     }).catch(reject);
   });
 }
