@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 
 namespace tessarivand::console {
@@ -33,9 +34,17 @@ std::string formatReal(double value) {
     // digits of printf's "%.6g" in the "C" locale, and inf, nan and their
     // signs as it writes them; unlike printf it never reads the locale.
     RealText text{};
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     const std::to_chars_result result =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 6);
-    return {text.data(), widenExponent(text.data(), result.ptr)};
+    char* const end = result.ptr;
+#else
+    // A library without std::to_chars for doubles: printf gives the same
+    // text, since the program never leaves the "C" locale.
+    const int length = std::snprintf(text.data(), text.size(), "%.6g", value);
+    char* const end = text.data() + length;
+#endif
+    return {text.data(), widenExponent(text.data(), end)};
 }
 
 std::string formatInteger(std::int64_t value) {

@@ -50,8 +50,15 @@ void divide(Polynomial& p, double mu) { static_cast<void>(divideByBinomial(p, mu
 // One run: P and µ typed and divided, then the menu until the user leaves.
 void runOnce() {
     auto p = std::make_unique<Polynomial>();
+#if defined(__cpp_lib_smart_ptr_for_overwrite)
     auto mu = std::make_unique_for_overwrite<double>();
     auto choice = std::make_unique_for_overwrite<std::int32_t>();
+#else
+    // Zeroed where the library cannot leave them unset; they are written
+    // before they are read all the same.
+    auto mu = std::make_unique<double>();
+    auto choice = std::make_unique<std::int32_t>();
+#endif
 
     printCredits();
     console::printBanner(Title, Description);

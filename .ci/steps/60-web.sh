@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The program in a web page: Debian's emscripten, chromium, node and npm,
+# installed when missing; the terminal widget and the test tools from the
+# committed lock file; the web preset built and tested (the transcripts under
+# node, the line discipline, a session in headless Chromium); then the sizes
+# and the time to the first prompt, printed and judged nowhere.
+set -euo pipefail
+
+missing=()
+command -v em++ >/dev/null || missing+=(emscripten)
+command -v chromium >/dev/null || missing+=(chromium)
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "installing ${missing[*]}"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+timeout 600 npm ci --prefix web --no-audit --no-fund
+timeout 1200 cmake --workflow --preset web
+timeout 300 node web/measure.mjs build/web/site

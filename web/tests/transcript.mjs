@@ -1,0 +1,64 @@
+// Runs the web build on one transcript of tests/transcripts under node, with
+// a scripted terminal: no echo, the input typed ahead as a whole, then the end
+// of input. Output and error are kept apart (or together for a combined
+// case) and compared byte for byte, as UTF-8, with the case's expectations.
+//   node web/tests/transcript.mjs SITE_DIR CASE_DIR
+import { execFileSync } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [siteDir, caseDir] = process.argv.slice(2).map((path) => resolve(path));
+const fixedTexts = join(caseDir, '..', 'fixed_texts.sh');
+const { runProgram, isExitStatus } = await import(pathToFileURL(join(siteDir, 'program.mjs')));
+const { createLineDiscipline } = await import(pathToFileURL(join(siteDir, 'line_discipline.mjs')));
+
+process.on('unhandledRejection', (reason) => {
+  if (!isExitStatus(reason)) throw reason;
+});
+
+// The expectation with each {name} replaced by its fixed text, expanded by
+// bash as run_transcript.sh does.
+function expected(file) {
+  const text = readFileSync(file, 'utf8');
+  const names = [...new Set([...text.matchAll(/\{([a-z_]+)\}/g)].map((match) => match[1]))];
+  const script = 'source "$0"; for name; do printf "%b\\0" "${!name}"; done';
+  const values = execFileSync('bash', ['-c', script, fixedTexts, ...names], { encoding: 'utf8' }).split('\0');
+  const expansions = new Map(names.map((name, i) => [name, values[i]]));
+  return Buffer.from(text.replace(/\{([a-z_]+)\}/g, (_, name) => expansions.get(name)), 'utf8');
+}
+
+const written = { stdout: [], stderr: [], combined: [] };
+const terminal = createLineDiscipline(() => {});
+terminal.write = (stream, bytes) => {
+  written[stream === 2 ? 'stderr' : 'stdout'].push(bytes);
+  written.combined.push(bytes);
+  return true;
+};
+terminal.feed(readFileSync(join(caseDir, 'input')));
+terminal.end();
+
+const compiled = await WebAssembly.compile(readFileSync(join(siteDir, 'tessarivand.wasm')));
+const status = await runProgram(compiled, terminal);
+
+let failed = false;
+for (const stream of ['stdout', 'stderr', 'combined']) {
+  const file = join(caseDir, `expected.${stream}.utf8`);
+  if (!existsSync(file)) continue;
+  const actual = Buffer.concat(written[stream]);
+  const wanted = expected(file);
+  if (!actual.equals(wanted)) {
+    let at = 0;
+    while (at < actual.length && actual[at] === wanted[at]) ++at;
+    console.log(`--- ${stream} differs from byte ${at}:`);
+    console.log(`expected: ${JSON.stringify(wanted.subarray(at, at + 80).toString())}`);
+    console.log(`actual:   ${JSON.stringify(actual.subarray(at, at + 80).toString())}`);
+    failed = true;
+  }
+}
+const wantedStatus = Number(readFileSync(join(caseDir, 'expected.status'), 'utf8'));
+if (status !== wantedStatus) {
+  console.log(`--- exit status: expected ${wantedStatus}, actual ${status}`);
+  failed = true;
+}
+process.exitCode = failed ? 1 : 0;
