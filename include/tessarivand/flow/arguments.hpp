@@ -1,0 +1,15 @@
+#pragma once
+
+#include <span>
+
+namespace tessarivand {
+
+// The program's front door, given main's whole argv (its own name first).
+// Without arguments: the dialogue, as runProgram. Otherwise the first argument
+// decides: --help or -h writes the usage and --version the name, version and
+// licence, both on standard output with status 0; anything else is named on
+// standard error with a pointer to --help, status 2, and no dialogue. Returns
+// the exit status.
+int runCommandLine(std::span<char* const> commandLine);
+
+}  // namespace tessarivand
