@@ -1,14 +1,13 @@
 #include "tessarivand/console/streams.hpp"
 
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <streambuf>
+
+#include "native_io.hpp"
 
 namespace tessarivand::console {
 
@@ -109,25 +108,33 @@ void appendCodePage850(std::string_view utf8, std::string& out) {
     }
 }
 
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+// Writes to a standard stream in the form that it takes: UTF-8 text to a
+// terminal or console, code page 850 to anything else.
+bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, std::string& scratch) {
+    if (interactive) return native::writeText(stream, utf8);
+    scratch.clear();
+    appendCodePage850(utf8, scratch);
+    return native::writeBytes(stream, scratch);
 }
 
-// Buffered output to a file descriptor, transcoded when the descriptor is not
-// a terminal.
+// Writes straight to standard error, past its stream: std::cerr would flush
+// the standard output that has just failed. Nothing more can be done when
+// standard error has failed too.
+[[noreturn]] void outputFailed() {
+    std::string notice = "\n Écriture impossible sur la sortie standard : ";
+    notice += native::lastErrorMessage();
+    notice += ". Le programme s'arrête.\n";
+    std::string scratch;
+    static_cast<void>(writeOut(native::Stream::error, native::isInteractive(native::Stream::error), notice, scratch));
+    native::exitNow(1);
+}
+
+// Buffered output to a standard stream. A character cut by the end of the
+// buffer waits for the next drain, so that it is transcoded whole.
 class OutputBuffer final : public std::streambuf {
 public:
-    OutputBuffer(int fd, bool toCodePage850, bool fatalOnError)
-        : fd_(fd), transcode_(toCodePage850), fatalOnError_(fatalOnError) {
+    OutputBuffer(native::Stream stream, bool fatalOnError)
+        : stream_(stream), interactive_(native::isInteractive(stream)), fatalOnError_(fatalOnError) {
         setp(buffer_.data(), buffer_.data() + buffer_.size());
     }
     OutputBuffer(const OutputBuffer&) = delete;
@@ -150,64 +157,54 @@ private:
     bool drain() {
         const char* begin = pbase();
         const char* end = pptr();
-        std::size_t kept = 0;
-        bool ok = true;
-        if (transcode_) {
-            kept = incompleteTail(begin, end);
-            scratch_.clear();
-            appendCodePage850(std::string_view(begin, static_cast<std::size_t>(end - begin) - kept), scratch_);
-            ok = writeAll(fd_, scratch_.data(), scratch_.size());
-        } else {
-            ok = writeAll(fd_, begin, static_cast<std::size_t>(end - begin));
-        }
-        // Keep an incomplete character at the front for the next drain.
+        const std::size_t kept = incompleteTail(begin, end);
+        const std::string_view whole(begin, static_cast<std::size_t>(end - begin) - kept);
+        const bool ok = whole.empty() || writeOut(stream_, interactive_, whole, scratch_);
+        // Standard output is gone (a full disk, a closed descriptor, a closed
+        // pipe with SIGPIPE ignored): nobody can see the dialogue any more.
+        if (!ok && fatalOnError_) outputFailed();
         std::memmove(buffer_.data(), end - kept, kept);
         setp(buffer_.data(), buffer_.data() + buffer_.size());
         pbump(static_cast<int>(kept));
-        if (!ok && fatalOnError_) {
-            // Standard output is gone (a closed pipe with SIGPIPE ignored, a
-            // closed descriptor): nobody can see the dialogue any more.
-            ::_exit(1);
-        }
         return ok;
     }
 
-    int fd_;
-    bool transcode_;
+    native::Stream stream_;
+    bool interactive_;
     bool fatalOnError_;
     std::array<char, 16384> buffer_{};
     std::string scratch_;
 };
 
-// Buffered input from a file descriptor. A read error (standard input that is
-// a directory, a terminal that has gone) is the end of input.
+// Buffered standard input. A read error (standard input that is a directory,
+// a terminal that has gone) is the end of input.
 class InputBuffer final : public std::streambuf {
 public:
-    explicit InputBuffer(int fd) : fd_(fd) {}
+    // From a terminal, one byte at a time: the program then takes no more
+    // than the line it reads, as a terminal in line mode would give it, and
+    // a key typed ahead stays in the terminal for the end prompt, even when
+    // the terminal was left out of line mode.
+    InputBuffer() : chunk_(native::isInteractive(native::Stream::input) ? 1 : buffer_.size()) {}
 
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-        ssize_t received = 0;
-        do {
-            received = ::read(fd_, buffer_.data(), buffer_.size());
-        } while (received < 0 && errno == EINTR);
-        if (received <= 0) return traits_type::eof();
+        const std::size_t received = native::readInput(buffer_.data(), chunk_);
+        if (received == 0) return traits_type::eof();
         setg(buffer_.data(), buffer_.data(), buffer_.data() + received);
         return traits_type::to_int_type(*gptr());
     }
 
 private:
-    int fd_;
     std::array<char, 65536> buffer_{};
+    std::size_t chunk_;
 };
 
 class StandardStreams {
 public:
     StandardStreams()
-        : in_(STDIN_FILENO),
-          out_(STDOUT_FILENO, ::isatty(STDOUT_FILENO) == 0, true),
-          err_(STDERR_FILENO, ::isatty(STDERR_FILENO) == 0, false),
+        : out_(native::Stream::output, true),
+          err_(native::Stream::error, false),
           savedIn_(std::cin.rdbuf(&in_)),
           savedOut_(std::cout.rdbuf(&out_)),
           savedErr_(std::cerr.rdbuf(&err_)) {}
@@ -215,7 +212,7 @@ public:
     StandardStreams& operator=(const StandardStreams&) = delete;
 
     // The library's own exit-time flush of std::cout comes after this object
-    // is gone, so hand the streams back their original buffers first.
+    // is gone, so hand the streams back their earlier buffers first.
     ~StandardStreams() {
         std::cout.flush();
         std::cin.rdbuf(savedIn_);

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "tessarivand/arithmetic/division.hpp"
-#include "tessarivand/flow/banner.hpp"
+#include "tessarivand/console/banner.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
@@ -54,8 +54,8 @@ void runOnce() {
     auto choice = std::make_unique_for_overwrite<std::int32_t>();
 
     printCredits();
-    printBanner(Title, Description);
-    printBanner(Task, Domain);
+    console::printBanner(Title, Description);
+    console::printBanner(Task, Domain);
     p->enter();
     readReal(*mu, MuName);
     divide(*p, *mu);

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
-#include "tessarivand/flow/banner.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace tessarivand {
@@ -80,7 +80,7 @@ void writeTerms(const Polynomial& p) {
 }
 
 void Polynomial::displayExpression(std::string label) const {
-    printBanner(TitleText, "");
+    console::printBanner(TitleText, "");
     std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : " << console::formatInteger(degree)
               << "   ===\n\n\n";
     std::cout << "\n\n  L'expression de votre polynôme est : \n";

@@ -1,8 +1,8 @@
 #include <iostream>
 #include <string>
 
+#include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
-#include "tessarivand/flow/banner.hpp"
 #include "tessarivand/input/extraction.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
@@ -32,6 +32,8 @@ constexpr const char* LeadingZeroBox =
     "\n      *                                                                 *"
     "\n      *******************************************************************"
     "\n\n\n Veuillez reprendre la saisie du coefficient a[";
+
+constexpr const char* TooLargeDegree = "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
 
 std::string coefficientLabel(std::uint32_t index) { return " Le Coefficient   a[" + formatInteger(index) + "]  =  "; }
 
@@ -68,7 +70,7 @@ void Polynomial::setDegree(std::int32_t value) {
     }
     // The coefficient at index degree must lie inside the array.
     if (static_cast<std::uint32_t>(value) >= MaxTerms) {
-        std::cout << "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
+        std::cout << TooLargeDegree;
         return;
     }
     degree = static_cast<std::uint32_t>(value);
@@ -76,7 +78,13 @@ void Polynomial::setDegree(std::int32_t value) {
 
 void Polynomial::enterCoefficients() {
     const std::uint32_t n = degree;
-    printBanner(CoefficientTitle, "");
+    // A degree stored directly, past setDegree, may have no slot: ask nothing
+    // rather than write outside the coefficients.
+    if (n >= MaxTerms) {
+        std::cout << TooLargeDegree;
+        return;
+    }
+    console::printBanner(CoefficientTitle, "");
     std::cout << " Rappel :\n\n               ===  Le degré de votre polynôme est : " << formatInteger(n)
               << "  ===\n\n\n";
     for (std::int64_t i = n; i >= 0; --i) {

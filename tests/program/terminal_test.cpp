@@ -144,8 +144,8 @@ void PrintTo(const WrongKeyCase& key, std::ostream* out) { *out << key.name; }
 class WrongKeys : public ::testing::TestWithParam<WrongKeyCase> {};
 
 // A key that is sent as an escape sequence counts as two wrong answers, and
-// none of its bytes counts as a letter: Page Down ends in '~', but in the
-// original console it came as the codes 224 and 'Q', and quit.
+// none of its bytes counts as a letter: Page Down ends in '~', and as the two
+// codes 224 and 'Q' its second code would otherwise read as a quit.
 TEST_P(WrongKeys, GiveTheirWrongAnswersAndNeitherQuitNorResume) {
     const WrongKeyCase& key = GetParam();
     TerminalSession session(StandardInput::pipe);
@@ -203,6 +203,22 @@ TEST(Terminal, CountsAKeyPressedBeforeThePrompt) {
     ASSERT_TRUE(session.waitFor("q"));
     session.feed(OneRun);
     session.closeStandardInput();
+    EXPECT_TRUE(exitedWith(session.waitForExit(), 0));
+    EXPECT_EQ(occurrences(session.screen(), EndPrompt), 1u);
+    EXPECT_EQ(occurrences(session.screen(), WrongKey), 0u);
+}
+
+// A terminal left out of line mode (stty -icanon) gives whatever has been
+// typed at once: the program must still take only its line, and leave the
+// key typed after it in the terminal for the end prompt.
+TEST(Terminal, LeavesAKeyTypedAheadInATerminalOutOfLineMode) {
+    termios characterMode = distinctiveLineMode();
+    characterMode.c_lflag &= static_cast<tcflag_t>(~ICANON);
+    characterMode.c_cc[VMIN] = 1;
+    characterMode.c_cc[VTIME] = 0;
+    TerminalSession session(StandardInput::terminal, &characterMode);
+    ASSERT_TRUE(session.waitFor("deg(P) = "));
+    session.type(std::string(OneRun) + "q");
     EXPECT_TRUE(exitedWith(session.waitForExit(), 0));
     EXPECT_EQ(occurrences(session.screen(), EndPrompt), 1u);
     EXPECT_EQ(occurrences(session.screen(), WrongKey), 0u);

@@ -4,6 +4,7 @@
 // SIGPIPE once nobody reads its output).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <string>
@@ -201,17 +202,30 @@ TEST(StandardOutput, ClosedEarlyWithSigpipeIgnoredEndsTheProgramWithStatusOne) {
     EXPECT_EQ(end.status, 1);
 }
 
-TEST(StandardOutput, ClosedFromTheStartEndsTheProgramWithStatusOne) {
+// Standard output that takes nothing: closed, or a device that is always full.
+class UnwritableOutput : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnwritableOutput, EndsTheProgramWithStatusOneAndSaysWhyOnStandardError) {
     const TemporaryDirectory dir;
     writeFile(dir.file("in"), longSession());
     ChildSetup setup;
     setup.standardInput = dir.file("in");
-    setup.standardOutput = "";
+    setup.standardOutput = GetParam();
+    setup.standardError = dir.file("err");
     setup.limit = std::chrono::seconds(60);
     const ChildEnd end = runChild(programPath(), setup);
     ASSERT_FALSE(end.timedOut);
     ASSERT_TRUE(end.exited) << "ended by signal " << end.signal;
     EXPECT_EQ(end.status, 1);
+    const std::string error = readFile(dir.file("err"));
+    EXPECT_TRUE(
+        error.starts_with("\n \x90"
+                          "criture impossible sur la sortie standard : "))
+        << error;
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 2) << "one line after its line break";
 }
+
+INSTANTIATE_TEST_SUITE_P(Outputs, UnwritableOutput, ::testing::Values("", "/dev/full"),
+                         [](const auto& info) { return std::string(*info.param == 0 ? "Closed" : "Full"); });
 
 }  // namespace

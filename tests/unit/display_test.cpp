@@ -4,8 +4,8 @@
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
+#include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/streams.hpp"
-#include "tessarivand/flow/banner.hpp"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST(WriteTermsAtFullDegree, NineHundredNinetyNineWritesAThousandTermsOnOneLine)
 
 TEST(PrintBanner, AddsOnlyTheLineBreaksAroundBothTexts) {
     const ConsoleCapture capture;
-    tessarivand::printBanner("  un", "deux ");
+    tessarivand::console::printBanner("  un", "deux ");
     EXPECT_EQ(capture.out(), "\n\n  un\n\n\n\ndeux \n\n");
 }
 

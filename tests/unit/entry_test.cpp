@@ -12,6 +12,7 @@ namespace {
 
 using tessarivand::Polynomial;
 using tessarivand::testing::ConsoleCapture;
+using tessarivand::testing::fromHighest;
 
 std::string coefficientPrompt(int index) {
     return "\n\n Veuillez entrer un Nombre Réel :  Le Coefficient   a[" + std::to_string(index) + "]  =  ";
@@ -158,6 +159,24 @@ INSTANTIATE_TEST_SUITE_P(Values, SetDegree,
                                            DegreeCase{-2147483647 - 1, 7, NegativeWarning},
                                            DegreeCase{1000, 7, TooLargeWarning},
                                            DegreeCase{2147483647, 7, TooLargeWarning}));
+
+class EnterCoefficientsPastTheSlots : public ::testing::TestWithParam<std::uint32_t> {};
+
+// A degree set in the field directly, past setDegree: nothing may be written
+// outside the coefficients (the sanitized build checks every index).
+TEST_P(EnterCoefficientsPastTheSlots, WarnsAsksNothingAndChangesNothing) {
+    Polynomial p = fromHighest({3.0, 2.0});
+    p.degree = GetParam();
+    const Polynomial before = p;
+    const ConsoleCapture capture("4\n5\n");
+    p.enterCoefficients();
+    EXPECT_EQ(capture.out(), TooLargeWarning);
+    EXPECT_EQ(p.coefficients, before.coefficients);
+    EXPECT_EQ(p.mu, before.mu);
+    EXPECT_EQ(p.degree, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Degrees, EnterCoefficientsPastTheSlots, ::testing::Values(1000u, 4294967295u));
 
 void enterUntilTheEnd(const char* input) {
     std::istringstream script(input);

@@ -5,9 +5,9 @@
 
 namespace tessarivand::console {
 
-// The program's texts are UTF-8 in the source. A console that is not a
-// terminal (a file, a pipe) receives them as code page 850, the bytes that the
-// original console showed; a character outside that code page becomes '?'.
+// The program's texts are UTF-8 in the source. An output that is not a
+// terminal (a file, a pipe) receives them as code page 850 (é is 0x82, µ is
+// 0xE6); a character outside that code page becomes '?'.
 std::string toCodePage850(std::string_view utf8);
 
 // Puts the console buffers under std::cin, std::cout and std::cerr. Decides

@@ -37,7 +37,10 @@ public:
     void setDegree(std::int32_t value);
 
     // Asks coefficients[degree] down to coefficients[0], then insists on a
-    // non-zero leading coefficient when degree is not 0.
+    // non-zero leading coefficient when degree is not 0. A degree of MaxTerms
+    // or more (stored directly in the field) has no slot for its leading
+    // coefficient: the entry then writes setDegree's warning, asks nothing
+    // and changes nothing.
     void enterCoefficients();
 
     // The framed title, the degree reminder, and the expression under the

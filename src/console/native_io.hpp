@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// What the console layer needs of the system for the standard streams, one
+// implementation per platform (native_io_posix.cpp, native_io_windows.cpp,
+// native_io_web.cpp). Everything else about the streams is shared.
+namespace tessarivand::console::native {
+
+enum class Stream { input, output, error };
+
+// A terminal, a console or a page that a person reads and types on, as
+// opposed to a file or a pipe. Output to it is UTF-8 text; input from it is
+// taken no further than the line being read.
+bool isInteractive(Stream stream);
+
+// Writes all of the UTF-8 text to an interactive stream; false when the
+// system refuses it.
+bool writeText(Stream stream, std::string_view utf8);
+
+// Writes all of the bytes to a stream that is not interactive, each line
+// break as the platform's text files end their lines; false when the system
+// refuses them.
+bool writeBytes(Stream stream, std::string_view bytes);
+
+// Reads at most size bytes of standard input; 0 at its end, or when it cannot
+// be read at all (a directory, a terminal that has gone).
+std::size_t readInput(char* buffer, std::size_t size);
+
+// The system's own words for the latest refusal of a write or a read.
+std::string lastErrorMessage();
+
+// Ends the process at once with this status, flushing nothing: whatever is
+// left in a buffer could not be written anyway.
+[[noreturn]] void exitNow(int status);
+
+}  // namespace tessarivand::console::native
