@@ -55,6 +55,31 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libgcc-s1, libstdc++6")
 endif()
 
+# The licence in Debian's machine-readable form (copyright-format 1.0): the
+# permission text of LICENSE, each line indented by one space and each empty
+# line written " .". Every install carries it, as the MIT licence asks.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license_text)
+string(FIND "${license_text}" "Permission is hereby granted" permission_start)
+string(SUBSTRING "${license_text}" ${permission_start} -1 license_text)
+string(STRIP "${license_text}" license_text)
+string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
+string(REPLACE "\n" "\n " TESSARIVAND_LICENSE_PARAGRAPHS " ${license_text}")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Debian wants its package's manual pages and changelog compressed; CPack runs
+# finish_package.cmake on the staged files, so a plain install is left as is.
+find_program(TESSARIVAND_GZIP gzip)
+mark_as_advanced(TESSARIVAND_GZIP)
+if(TESSARIVAND_GZIP)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog.Debian @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/finish_package.cmake.in
+    ${PROJECT_BINARY_DIR}/finish_package.cmake @ONLY)
+  set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_BINARY_DIR}/finish_package.cmake)
+else()
+  message(STATUS "gzip not found: the Debian package goes without its changelog, its manual pages uncompressed")
+endif()
+
 # A source archive holds neither builds nor the repository.
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\.git/")

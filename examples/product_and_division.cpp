@@ -11,7 +11,9 @@
 
 int main() {
     using tessarivand::Polynomial;
-    // UTF-8 on a terminal, the console's code page 850 into a file or a pipe.
+    // Without this call the library's texts, and this program's, go out as
+    // UTF-8 everywhere. With it they go out as tessarivand's own do: UTF-8 on
+    // a terminal, code page 850 into a file or a pipe.
     tessarivand::console::attachStandardStreams();
 
     Polynomial a;

@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix, builds examples/ against the
 # installed package alone, runs the example into a file and compares its
-# bytes with the expected ones.
+# bytes with the expected ones. Where pkg-config is installed, the example is
+# built a second time in one command line through the installed tessarivand.pc.
 foreach(name BUILD_DIR SOURCE_DIR WORK_DIR CONFIG GENERATOR CXX_COMPILER EXPECTED)
   if(NOT DEFINED ${name})
     message(FATAL_ERROR "${name} is not set")
@@ -30,13 +31,35 @@ if(NOT at EQUAL 0)
 endif()
 
 run_or_fail(${CMAKE_COMMAND} --build "${example_build}" --config "${CONFIG}")
-execute_process(COMMAND "${example_build}/product_and_division"
-  OUTPUT_FILE "${WORK_DIR}/output" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "The example ended with status ${status}")
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK_DIR}/output" "${EXPECTED}" RESULT_VARIABLE differ)
-if(NOT differ EQUAL 0)
-  file(READ "${WORK_DIR}/output" got HEX)
-  message(FATAL_ERROR "The example wrote other bytes than ${EXPECTED}:\n${got}")
+
+function(expect_example_output program)
+  execute_process(COMMAND "${program}" OUTPUT_FILE "${WORK_DIR}/output" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${program} ended with status ${status}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK_DIR}/output" "${EXPECTED}" RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    file(READ "${WORK_DIR}/output" got HEX)
+    message(FATAL_ERROR "${program} wrote other bytes than ${EXPECTED}:\n${got}")
+  endif()
+endfunction()
+
+expect_example_output("${example_build}/product_and_division")
+
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+  file(GLOB_RECURSE pc_files "${prefix}/*/pkgconfig/tessarivand.pc")
+  if(NOT pc_files)
+    message(FATAL_ERROR "No tessarivand.pc installed under ${prefix}")
+  endif()
+  list(GET pc_files 0 pc_file)
+  get_filename_component(pc_dir "${pc_file}" DIRECTORY)
+  set(ENV{PKG_CONFIG_PATH} "${pc_dir}")
+  execute_process(COMMAND ${PKG_CONFIG} --cflags --libs tessarivand
+    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  set(one_line "${WORK_DIR}/product_and_division_pkg_config")
+  run_or_fail(${CXX_COMPILER} -ffp-contract=off "${SOURCE_DIR}/examples/product_and_division.cpp" -o "${one_line}"
+    ${flags})
+  expect_example_output("${one_line}")
 endif()

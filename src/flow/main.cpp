@@ -1,11 +1,13 @@
+#include <cstddef>
 #include <cstdlib>
 
 #include "tessarivand/console/streams.hpp"
-#include "tessarivand/flow/program.hpp"
+#include "tessarivand/flow/arguments.hpp"
 
 // Ends through exit rather than a return: where the program has waited for
 // input asynchronously, main's return value no longer reaches anyone.
-int main() {
+int main(int argc, char** argv) {
+    // First, so that every text, the usage included, gets the console's encoding.
     tessarivand::console::attachStandardStreams();
-    std::exit(tessarivand::runProgram());
+    std::exit(tessarivand::runCommandLine({argv, static_cast<std::size_t>(argc)}));
 }

@@ -2,7 +2,9 @@
 # Builds the Debian package (cmake --workflow --preset package), checks its
 # control fields and its file list, unpacks it into a temporary root with
 # dpkg -x, runs the program from there on a short scripted session, and builds
-# examples/ against the CMake package that it holds. Skipped without dpkg-deb.
+# examples/ against the CMake package that it holds. Where lintian is
+# installed, a single error of it fails the check (its warnings are listed in
+# CONTRIBUTING.md). Skipped without dpkg-deb.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -44,22 +46,36 @@ for library in libc6 libstdc++6; do
   [[ ${depends} == *"${library}"* ]] || fail "Depends lacks ${library}: ${depends}"
 done
 
-# File list: exactly what `cmake --install` puts in place, nothing more.
+# File list: exactly what `cmake --install` puts in place, with the manual
+# pages compressed, and the Debian changelog; nothing more.
 dpkg-deb --contents "${deb}" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./||' | sort >"${work}/files"
 library=$(grep '/libtessarivand\.a$' "${work}/files") || fail "no libtessarivand.a in the package"
 libdir=$(dirname "${library}")
 [[ ${libdir} == usr/lib || ${libdir} == usr/lib/*-linux-gnu* ]] || fail "library in ${libdir}"
 {
   echo usr/bin/tessarivand
-  echo usr/share/man/man1/tessarivand.1
-  echo usr/share/man/fr/man1/tessarivand.1
+  echo usr/share/man/man1/tessarivand.1.gz
+  echo usr/share/man/fr/man1/tessarivand.1.gz
+  echo usr/share/doc/tessarivand/copyright
+  echo usr/share/doc/tessarivand/changelog.Debian.gz
   echo "${library}"
+  echo "${libdir}/pkgconfig/tessarivand.pc"
   for name in TessarivandConfig TessarivandConfigVersion TessarivandTargets TessarivandTargets-release; do
     echo "${libdir}/cmake/Tessarivand/${name}.cmake"
   done
   (cd include && find . -type f -name '*.hpp' | sed 's|^\./|usr/include/|')
 } | sort >"${work}/expected"
 diff -u "${work}/expected" "${work}/files" || fail "the package holds other files than expected (- missing, + extra)"
+
+if command -v lintian >/dev/null; then
+  # Its own notice about running as root goes to standard error; the tags come
+  # on standard output.
+  lintian "${deb}" >"${work}/lintian" 2>/dev/null || true
+  cat "${work}/lintian"
+  ! grep -q '^E: ' "${work}/lintian" || fail "lintian reports errors"
+else
+  echo "lintian is not installed: the package is not linted"
+fi
 
 # The unpacked program on a short session: 2X^3 - 3X + 1 divided by (X - 2),
 # then menu choice 4 and q. setsid: no controlling terminal, so the end key
@@ -78,6 +94,7 @@ expect_line() {
 }
 expect_line ' P(X) = (X - 2).((2 X^2) + (4 X) + (5)) + (11)'
 expect_line "$(printf ' Le nombre r\x82el entr\x82 est " \xe6 = 2 " .')"
+"${program}" --version | grep -qxF "tessarivand ${version}" || fail "--version does not say ${version}"
 
 # The CMake package from the unpacked root, used by a project of its own.
 example_build="${work}/example"

@@ -18,7 +18,6 @@ using tessarivand::testing::TerminalSession;
 
 // One run typed on standard input: P = 5 (degree 0), µ = 1, then 4 in the menu.
 constexpr std::string_view OneRun = "0\n5\n1\n4\n";
-constexpr std::string_view OneRunDivision = "P(X) = (X - 1).(0) + (5)";
 
 // The last line of the end prompt, after which the program waits for the key.
 constexpr std::string_view EndPrompt = "  Appuyez sur 'Q' ou 'q' pour Quitter \n\n";

@@ -3,9 +3,10 @@
 # and compares what it writes and its exit status byte for byte with the
 # case's hand-written expectations.
 #
-#   run_transcript.sh PROGRAM CASE_DIRECTORY
+#   run_transcript.sh PROGRAM CASE_DIRECTORY [VERSION]
 #
 # A case directory holds:
+#   arguments              (optional) the program's arguments, one a line
 #   input                  the bytes given on standard input
 #   expected.status        the exit status
 #   expected.stdout.utf8   standard output, and
@@ -16,8 +17,9 @@
 # The expectations are UTF-8 so that they can be read; the program writes
 # code page 850 to anything that is not a terminal, so they are converted
 # before the comparison. In them, {name} stands for the fixed text of that
-# name in fixed_texts.sh, exactly; everything else is taken literally, to the
-# last byte (no line break is added at the end of a file).
+# name in fixed_texts.sh, exactly, and {version} for VERSION; everything else
+# is taken literally, to the last byte (no line break is added at the end of
+# a file).
 set -euo pipefail
 
 program=$1
@@ -25,6 +27,12 @@ case_dir=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=fixed_texts.sh
 source "${here}/fixed_texts.sh"
+# shellcheck disable=SC2034 # read by expand, through its name
+version=${3-}
+arguments=()
+if [[ -f ${case_dir}/arguments ]]; then
+  mapfile -t arguments <"${case_dir}/arguments"
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "${work}"' EXIT
@@ -65,10 +73,10 @@ compare() {
 # started from one, so the end key comes from standard input too.
 set +e
 if [[ -f ${case_dir}/expected.combined.utf8 ]]; then
-  setsid -w "${program}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
+  setsid -w "${program}" "${arguments[@]}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
   status=${PIPESTATUS[0]}
 else
-  setsid -w "${program}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
+  setsid -w "${program}" "${arguments[@]}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
   status=$?
 fi
 set -e

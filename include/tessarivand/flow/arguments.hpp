@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+
+// Encoding: what these functions write reaches std::cout and std::cerr as the
+// UTF-8 of their texts, everywhere, unless the program has called
+// console::attachStandardStreams() first; then it goes out as tessarivand's
+// own does: UTF-8 on a terminal, code page 850 into files and pipes.
+
+namespace tessarivand {
+
+// The program's front door, given main's whole argv (its own name first).
+// Without arguments: the dialogue, as runProgram. Otherwise the first argument
+// decides: --help or -h writes the usage and --version the name, version and
+// licence, both on standard output with status 0; anything else is named on
+// standard error with a pointer to --help, status 2, and no dialogue. Returns
+// the exit status.
+int runCommandLine(std::span<char* const> commandLine);
+
+}  // namespace tessarivand
