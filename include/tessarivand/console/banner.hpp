@@ -5,7 +5,9 @@
 namespace tessarivand::console {
 
 // "\n\n", first, "\n\n\n\n", second, "\n\n" on standard output; frames and
-// indentation live inside the texts.
+// indentation live inside the texts. UTF-8 unless attachStandardStreams()
+// was called; then as tessarivand's own output (code page 850 into files and
+// pipes).
 void printBanner(std::string first, std::string second);
 
 }  // namespace tessarivand::console

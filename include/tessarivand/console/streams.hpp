@@ -11,14 +11,19 @@ namespace tessarivand::console {
 std::string toCodePage850(std::string_view utf8);
 
 // Puts the console buffers under std::cin, std::cout and std::cerr. Decides
-// once, for standard output and standard error separately, whether the bytes
-// go out as UTF-8 (a terminal) or as code page 850 (anything else). The
-// streams keep their coupling: std::cin and std::cerr stay tied to std::cout,
-// and std::cerr stays unbuffered. Call it once, first thing in main.
+// once, for standard output and standard error separately, whether the texts
+// go out as UTF-8 (a terminal, a console) or as code page 850 (anything
+// else). The streams keep their coupling: std::cin and std::cerr stay tied to
+// std::cout, and std::cerr stays unbuffered. Call it once, first thing in
+// main. Until it is called, std::cout and std::cerr keep the standard
+// library's own buffers, and every text of the library goes out as UTF-8,
+// into files and pipes too; a program that uses the library calls it to
+// write as tessarivand does.
 void attachStandardStreams();
 
 // Every reader ends here when standard input has no more to give: a one-line
-// notice on standard error, then exit status 1.
+// notice on standard error, then exit status 1. The notice is UTF-8 unless
+// attachStandardStreams() was called.
 [[noreturn]] void endOfInput();
 
 // What endOfInput does after its notice, for a fuzz or test process that runs
