@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "native_io.hpp"
@@ -103,12 +104,13 @@ bool writeText(Stream stream, std::string_view utf8) {
 
 // Windows text files end their lines with CR LF.
 bool writeBytes(Stream stream, std::string_view bytes) {
-    HANDLE handle = handleOf(stream);
-    for (std::size_t lineEnd = bytes.find('\n'); lineEnd != std::string_view::npos; lineEnd = bytes.find('\n')) {
-        if (!writeAll(handle, bytes.substr(0, lineEnd)) || !writeAll(handle, "\r\n")) return false;
-        bytes.remove_prefix(lineEnd + 1);
+    std::string lines;
+    lines.reserve(bytes.size() + bytes.size() / 8);
+    for (const char byte : bytes) {
+        if (byte == '\n') lines.push_back('\r');
+        lines.push_back(byte);
     }
-    return writeAll(handle, bytes);
+    return writeAll(handleOf(stream), lines);
 }
 
 std::size_t readInput(char* buffer, std::size_t size) {
@@ -140,6 +142,8 @@ std::string lastErrorMessage() {
     return utf8Of(message);
 }
 
-void exitNow(int status) { ::ExitProcess(static_cast<UINT>(status)); }
+// Not ExitProcess: the C runtime would still run the exit-time destructors,
+// which flush standard output.
+void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native
