@@ -142,8 +142,8 @@ std::string lastErrorMessage() {
     return utf8Of(message);
 }
 
-// Not ExitProcess: the C runtime would still run the exit-time destructors,
-// which flush standard output.
+// As _exit on POSIX: no exit-time handler or destructor runs, so nothing
+// tries the failed standard output again.
 void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native
