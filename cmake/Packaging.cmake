@@ -1,6 +1,7 @@
 # cpack -G DEB (or `cmake --workflow --preset package`): one Debian package
 # with everything that `cmake --install` puts in place: the program, its
-# manual page, and the library with its headers and CMake package.
+# manual page, and the library with its headers and CMake package. On
+# Windows (`cmake --workflow --preset windows`), a zip of the program alone.
 
 set(TESSARIVAND_PACKAGE_MAINTAINER "TESSARIVAND maintainers <tessarivand@example.org>"
   CACHE STRING "Maintainer written into the Debian package")
@@ -78,6 +79,37 @@ if(TESSARIVAND_GZIP)
   set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_BINARY_DIR}/finish_package.cmake)
 else()
   message(STATUS "gzip not found: the Debian package goes without its changelog, its manual pages uncompressed")
+endif()
+
+# On Windows a zip instead, to unpack anywhere: the program, the README, the
+# licence and the manual page as UTF-8 text, in one folder. The library and
+# its headers are for builds from the sources.
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_PACKAGING_INSTALL_PREFIX "")
+  # Only what is installed for the zip, in one archive.
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+  set(CPACK_COMPONENTS_ALL windows_zip)
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  install(TARGETS tessarivand RUNTIME DESTINATION . COMPONENT windows_zip)
+  install(FILES README.md LICENSE DESTINATION . COMPONENT windows_zip)
+  # The page rendered here, on the build machine, as plain text.
+  find_program(TESSARIVAND_GROFF groff)
+  mark_as_advanced(TESSARIVAND_GROFF)
+  if(TESSARIVAND_GROFF)
+    set(manual_text ${PROJECT_BINARY_DIR}/tessarivand.txt)
+    add_custom_command(OUTPUT ${manual_text}
+      COMMAND sh -c "\"$0\" -K utf8 -man -Tutf8 -P -cbou \"$1\" >\"$2\""
+        ${TESSARIVAND_GROFF} ${PROJECT_SOURCE_DIR}/man/tessarivand.1 ${manual_text}
+      DEPENDS ${PROJECT_SOURCE_DIR}/man/tessarivand.1
+      VERBATIM)
+    add_custom_target(manual_text ALL DEPENDS ${manual_text})
+    install(FILES ${manual_text} DESTINATION . COMPONENT windows_zip)
+  else()
+    message(STATUS "groff not found: the zip goes without the manual page")
+  endif()
 endif()
 
 # A source archive holds neither builds nor the repository.

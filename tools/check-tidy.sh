@@ -55,8 +55,11 @@ work=$(mktemp -d)
 trap 'rm -rf "${work}"' EXIT
 : >"${work}/with-database"
 : >"${work}/standalone"
+: >"${work}/windows"
 for file in "${files[@]}"; do
-  if printf '%s\n' "${compiled[@]}" | grep -qxF -- "${file}"; then
+  if [[ ${file} == *_windows.cpp ]]; then
+    echo "${file}" >>"${work}/windows"
+  elif printf '%s\n' "${compiled[@]}" | grep -qxF -- "${file}"; then
     echo "${file}" >>"${work}/with-database"
   else
     echo "${file}" >>"${work}/standalone"
@@ -85,6 +88,21 @@ xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet -p
 compiler_arguments="-- -std=c++20 -Iinclude -Isrc" \
   xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet' _ "${work}" <"${work}/standalone"
 
+# The Windows headers come with mingw-w64; clang brings its own compiler
+# headers, and takes the C++ library's from mingw-w64's g++.
+mingw_cxx=x86_64-w64-mingw32-g++-posix
+if [[ -s ${work}/windows ]] && ! command -v "${mingw_cxx}" >/dev/null; then
+  echo "clang-tidy: skipped, ${mingw_cxx} not installed (Debian: g++-mingw-w64-x86-64-posix):" \
+    "$(tr "\n" " " <"${work}/windows")"
+  : >"${work}/windows"
+fi
+if [[ -s ${work}/windows ]]; then
+  cxx_headers=$("${mingw_cxx}" -print-file-name=include/c++)
+  compiler_arguments="-- --target=x86_64-w64-mingw32 -std=c++20 -isystem ${cxx_headers} \
+-isystem ${cxx_headers}/x86_64-w64-mingw32 -Iinclude -Isrc/console -Itests/unit" \
+    xargs -r -P "${jobs}" -n 1 bash -c 'run_one "$1" "$2" "${clang_tidy}" --quiet' _ "${work}" <"${work}/windows"
+fi
+
 # A header's warning comes once per file that includes it: keep each once.
 # (grep finds nothing at all when the tree is clean.)
 { cat "${work}"/*.log 2>/dev/null || true; } |
@@ -96,7 +114,7 @@ compiler_arguments="-- -std=c++20 -Iinclude -Isrc" \
   ' | sed "s|^${root}/||" >"${work}/report"
 
 count=$(grep -c -E '^([^ ].*:[0-9]+:[0-9]+: )?(warning|error): ' "${work}/report" || true)
-checked=$(cat "${work}/with-database" "${work}/standalone" | wc -l)
+checked=$(cat "${work}/with-database" "${work}/standalone" "${work}/windows" | wc -l)
 if [[ ${count} -eq 0 ]]; then
   echo "clang-tidy: no warning in ${checked} files"
   exit 0

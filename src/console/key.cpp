@@ -1,5 +1,7 @@
 #include "tessarivand/console/key.hpp"
 
+#include <algorithm>
+#include <array>
 #include <iostream>
 
 #include "key_native.hpp"
@@ -44,6 +46,22 @@ KeyPress readKeyFromStandardInput() {
 
 KeySource keySource = KeySource::terminalWhenPresent;
 
+// Keys that only change what the others type: no answer of their own.
+// Shift, Ctrl, Alt, Caps Lock, the Windows keys, Num Lock, Scroll Lock, then
+// each side's Shift, Ctrl and Alt.
+constexpr std::array<int, 14> ModifierKeys = {0x10, 0x11, 0x12, 0x14, 0x5B, 0x5C, 0x90,
+                                              0x91, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
+
+bool isModifierKey(int virtualKey) { return std::ranges::find(ModifierKeys, virtualKey) != ModifierKeys.end(); }
+
+bool isLetterKey(int virtualKey) { return virtualKey >= 'A' && virtualKey <= 'Z'; }
+
+// A console reports such a key as a lead code and a second code of its own,
+// which may be a letter's code (Page Down's is 'Q'). The second code given
+// here is never a letter, so that such a key is two wrong answers and never
+// quits or resumes.
+KeyPress twoCodes() { return KeyPress{{KeyPress::LeadCode, KeyPress::SecondCode}, 2}; }
+
 }  // namespace
 
 KeyPress oneCode(int code) {
@@ -56,7 +74,7 @@ KeyPress oneCode(int code) {
 KeyPress judgeTerminalBytes(unsigned char first, FollowingByte next) {
     constexpr unsigned char Escape = 0x1B;
     if (first == Escape) {
-        return consumeEscapeSequence(next) ? KeyPress{{KeyPress::LeadCode, KeyPress::SecondCode}, 2} : oneCode(Escape);
+        return consumeEscapeSequence(next) ? twoCodes() : oneCode(Escape);
     }
     if (const std::size_t length = utf8Length(first); length > 1) {
         unsigned char byte = 0;
@@ -64,6 +82,18 @@ KeyPress judgeTerminalBytes(unsigned char first, FollowingByte next) {
         return oneCode(KeyPress::OtherCharacterCode);
     }
     return oneCode(first);
+}
+
+std::optional<KeyPress> judgeKeyEvent(const KeyEvent& event) {
+    constexpr char16_t FirstLowSurrogate = 0xDC00;
+    constexpr char16_t LastLowSurrogate = 0xDFFF;
+    if (!event.pressed || isModifierKey(event.virtualKey)) return std::nullopt;
+    // A character beyond the first plane comes as two events, one per half.
+    if (event.character >= FirstLowSurrogate && event.character <= LastLowSurrogate) return std::nullopt;
+    if (event.altHeld && isLetterKey(event.virtualKey)) return twoCodes();
+    if (event.character == 0) return twoCodes();  // arrows, function keys, Insert, Delete...
+    if (event.character >= 0x80) return oneCode(KeyPress::OtherCharacterCode);
+    return oneCode(event.character);
 }
 
 void setKeySource(KeySource source) { keySource = source; }

@@ -32,4 +32,19 @@ KeyPress judgeTerminalBytes(unsigned char first, FollowingByte next);
 // A key of one code.
 KeyPress oneCode(int code);
 
+// One event of a console's keyboard. Keys are numbered as virtual-key codes,
+// the numbering that consoles and browsers report (Shift 16, A to Z 65 to
+// 90); only the keys that type nothing are told apart by their number.
+struct KeyEvent {
+    bool pressed = false;
+    int virtualKey = 0;
+    char16_t character = 0;  // the UTF-16 unit that the key types, 0 for none
+    bool altHeld = false;    // Alt without Ctrl: Ctrl with Alt types characters
+};
+
+// Judges one keyboard event: nothing for a release or a modifier key alone;
+// otherwise the key press it stands for, in the codes that a terminal's bytes
+// give (judgeTerminalBytes), so that every platform's key means the same.
+std::optional<KeyPress> judgeKeyEvent(const KeyEvent& event);
+
 }  // namespace tessarivand::console

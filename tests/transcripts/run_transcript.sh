@@ -3,7 +3,11 @@
 # and compares what it writes and its exit status byte for byte with the
 # case's hand-written expectations.
 #
-#   run_transcript.sh PROGRAM CASE_DIRECTORY [VERSION]
+#   run_transcript.sh [--crlf] [--emulator RUNNER] PROGRAM CASE_DIRECTORY [VERSION]
+#
+# --crlf: every line break that the program writes must be CR LF (Windows);
+# once that is checked, the CRs are dropped and the comparison goes on as
+# elsewhere. --emulator: the program runs under RUNNER (wine).
 #
 # A case directory holds:
 #   arguments              (optional) the program's arguments, one a line
@@ -22,6 +26,22 @@
 # a file).
 set -euo pipefail
 
+crlf=0
+emulator=()
+while [[ $1 == --* ]]; do
+  case $1 in
+    --crlf) crlf=1 ;;
+    --emulator)
+      emulator=("$2")
+      shift
+      ;;
+    *)
+      echo "unknown option $1" >&2
+      exit 2
+      ;;
+  esac
+  shift
+done
 program=$1
 case_dir=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -73,13 +93,24 @@ compare() {
 # started from one, so the end key comes from standard input too.
 set +e
 if [[ -f ${case_dir}/expected.combined.utf8 ]]; then
-  setsid -w "${program}" "${arguments[@]}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
+  setsid -w "${emulator[@]}" "${program}" "${arguments[@]}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
   status=${PIPESTATUS[0]}
 else
-  setsid -w "${program}" "${arguments[@]}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
+  setsid -w "${emulator[@]}" "${program}" "${arguments[@]}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
   status=$?
 fi
 set -e
+
+# Each line break CR LF, and no CR anywhere else; then the bytes as elsewhere.
+if ((crlf)); then
+  for actual in "${work}"/actual.*; do
+    if perl -0777 -ne 'exit(/\r(?!\n)|(?<!\r)\n/ ? 0 : 1)' "${actual}"; then
+      echo "--- ${actual##*.}: a line break that is not CR LF"
+      failed=1
+    fi
+    perl -0777 -pi -e 's/\r\n/\n/g' "${actual}"
+  done
+fi
 
 for stream in stdout stderr combined; do
   expectation=${case_dir}/expected.${stream}.utf8

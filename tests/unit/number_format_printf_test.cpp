@@ -20,6 +20,9 @@ namespace {
 using tessarivand::console::formatReal;
 
 std::string printfWithThreeDigitExponent(double value) {
+    // C libraries differ on the sign of a NaN (mingw's printf drops it): the
+    // sign bit decides, as in number_format_test.
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
     std::array<char, 64> text{};
     const int length = std::snprintf(text.data(), text.size(), "%.6g", value);
     std::string written(text.data(), static_cast<std::size_t>(length));

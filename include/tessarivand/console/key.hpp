@@ -7,10 +7,10 @@ namespace tessarivand::console {
 
 // What one key press delivers, in the codes that the end prompt judges. A
 // printable key is one code, its byte. A key that the terminal sends as an
-// escape sequence (arrows, function keys, Page Up/Down, Insert, Delete,
-// Alt+letter) is two codes, LeadCode then SecondCode, neither of them a
-// letter. A lone Esc is one code (27); a character that UTF-8 sends as
-// several bytes is one code, OtherCharacterCode.
+// escape sequence, or that a console reports without a character (arrows,
+// function keys, Page Up/Down, Insert, Delete, Alt+letter), is two codes,
+// LeadCode then SecondCode, neither of them a letter. A lone Esc is one code
+// (27); a character beyond ASCII is one code, OtherCharacterCode.
 struct KeyPress {
     static constexpr int LeadCode = 224;
     static constexpr int SecondCode = 0;
