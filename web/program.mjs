@@ -12,11 +12,13 @@ export function isExitStatus(reason) {
 }
 
 // One run on the terminal, from the module compiled once (a new run needs no
-// network); resolves with its exit status.
-export function runProgram(compiled, terminal) {
+// network), with the given command-line arguments; resolves with its exit
+// status.
+export function runProgram(compiled, terminal, args = []) {
   return new Promise((resolve, reject) => {
     createTessarivand({
       terminal,
+      arguments: args,
       instantiateWasm(imports, receive) {
         WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled), reject);
         return {};

@@ -2,13 +2,14 @@
 // a scripted terminal: no echo, the input typed ahead as a whole, then the end
 // of input. Output and error are kept apart (or together for a combined
 // case) and compared byte for byte, as UTF-8, with the case's expectations.
-//   node web/tests/transcript.mjs SITE_DIR CASE_DIR
+//   node web/tests/transcript.mjs SITE_DIR CASE_DIR VERSION
 import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [siteDir, caseDir] = process.argv.slice(2).map((path) => resolve(path));
+const [siteDir, caseDir] = process.argv.slice(2, 4).map((path) => resolve(path));
+const version = process.argv[4] ?? '';
 const fixedTexts = join(caseDir, '..', 'fixed_texts.sh');
 const { runProgram, isExitStatus } = await import(pathToFileURL(join(siteDir, 'program.mjs')));
 const { createLineDiscipline } = await import(pathToFileURL(join(siteDir, 'line_discipline.mjs')));
@@ -17,10 +18,10 @@ process.on('unhandledRejection', (reason) => {
   if (!isExitStatus(reason)) throw reason;
 });
 
-// The expectation with each {name} replaced by its fixed text, expanded by
-// bash as run_transcript.sh does.
+// The expectation with {version} and each {name} replaced by its fixed text,
+// expanded by bash as run_transcript.sh does.
 function expected(file) {
-  const text = readFileSync(file, 'utf8');
+  const text = readFileSync(file, 'utf8').replaceAll('{version}', version);
   const names = [...new Set([...text.matchAll(/\{([a-z_]+)\}/g)].map((match) => match[1]))];
   const script = 'source "$0"; for name; do printf "%b\\0" "${!name}"; done';
   const values = execFileSync('bash', ['-c', script, fixedTexts, ...names], { encoding: 'utf8' }).split('\0');
@@ -39,7 +40,9 @@ terminal.feed(readFileSync(join(caseDir, 'input')));
 terminal.end();
 
 const compiled = await WebAssembly.compile(readFileSync(join(siteDir, 'tessarivand.wasm')));
-const status = await runProgram(compiled, terminal);
+const argumentsFile = join(caseDir, 'arguments');
+const args = existsSync(argumentsFile) ? readFileSync(argumentsFile, 'utf8').split('\n').filter((line) => line !== '') : [];
+const status = await runProgram(compiled, terminal, args);
 
 let failed = false;
 for (const stream of ['stdout', 'stderr', 'combined']) {
