@@ -70,15 +70,18 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR
 
 # Debian wants its package's manual pages and changelog compressed; CPack runs
 # finish_package.cmake on the staged files, so a plain install is left as is.
-find_program(TESSARIVAND_GZIP gzip)
-mark_as_advanced(TESSARIVAND_GZIP)
-if(TESSARIVAND_GZIP)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog.Debian @ONLY)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/finish_package.cmake.in
-    ${PROJECT_BINARY_DIR}/finish_package.cmake @ONLY)
-  set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_BINARY_DIR}/finish_package.cmake)
-else()
-  message(STATUS "gzip not found: the Debian package goes without its changelog, its manual pages uncompressed")
+# The Windows zip below has neither.
+if(NOT WIN32)
+  find_program(TESSARIVAND_GZIP gzip)
+  mark_as_advanced(TESSARIVAND_GZIP)
+  if(TESSARIVAND_GZIP)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog.Debian @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/finish_package.cmake.in
+      ${PROJECT_BINARY_DIR}/finish_package.cmake @ONLY)
+    set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_BINARY_DIR}/finish_package.cmake)
+  else()
+    message(STATUS "gzip not found: the Debian package goes without its changelog, its manual pages uncompressed")
+  endif()
 endif()
 
 # On Windows a zip instead, to unpack anywhere: the program, the README, the

@@ -52,7 +52,9 @@ KeySource keySource = KeySource::terminalWhenPresent;
 constexpr std::array<int, 14> ModifierKeys = {0x10, 0x11, 0x12, 0x14, 0x5B, 0x5C, 0x90,
                                               0x91, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
 
-bool isModifierKey(int virtualKey) { return std::ranges::find(ModifierKeys, virtualKey) != ModifierKeys.end(); }
+bool isModifierKey(int virtualKey) {
+    return std::find(ModifierKeys.begin(), ModifierKeys.end(), virtualKey) != ModifierKeys.end();
+}
 
 bool isLetterKey(int virtualKey) { return virtualKey >= 'A' && virtualKey <= 'Z'; }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the console layer needs of the system for the standard streams, one
 // implementation per platform (native_io_posix.cpp, native_io_windows.cpp,
@@ -28,6 +29,10 @@ bool writeBytes(Stream stream, std::string_view bytes);
 // Reads at most size bytes of standard input; 0 at its end, or when it cannot
 // be read at all (a directory, a terminal that has gone).
 std::size_t readInput(char* buffer, std::size_t size);
+
+// The program's arguments as UTF-8, from main's argv or, where argv may have
+// lost characters, from the system's own record of the command line.
+std::vector<std::string> commandLineArguments(int argc, const char* const* argv);
 
 // The system's own words for the latest refusal of a write or a read.
 std::string lastErrorMessage();

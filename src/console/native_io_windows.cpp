@@ -127,6 +127,18 @@ std::size_t readInput(char* buffer, std::size_t size) {
     return received;
 }
 
+// main's argv is in the ANSI code page, which may not hold what was typed;
+// the command line itself is UTF-16.
+std::vector<std::string> commandLineArguments(int argc, const char* const* argv) {
+    int count = 0;
+    wchar_t** const wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) return {argv, argv + (argc > 0 ? argc : 0)};
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) arguments.push_back(utf8Of(wide[i]));
+    ::LocalFree(wide);
+    return arguments;
+}
+
 std::string lastErrorMessage() {
     const DWORD error = ::GetLastError();
     std::wstring message(512, L'\0');

@@ -240,6 +240,10 @@ std::string toCodePage850(std::string_view utf8) {
 
 void attachStandardStreams() { static StandardStreams streams; }
 
+std::vector<std::string> commandLineArguments(int argc, const char* const* argv) {
+    return native::commandLineArguments(argc, argv);
+}
+
 namespace {
 EndOfInputHandler endOfInputHandler = nullptr;
 }  // namespace

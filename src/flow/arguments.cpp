@@ -49,7 +49,7 @@ int refuse(std::string_view argument) {
 
 }  // namespace
 
-int runCommandLine(std::span<char* const> commandLine) {
+int runCommandLine(std::span<const std::string> commandLine) {
     // argv may be empty when a program is started without even its own name.
     if (commandLine.size() < 2) return runProgram();
     const std::string_view first = commandLine[1];

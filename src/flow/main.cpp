@@ -1,4 +1,3 @@
-#include <cstddef>
 #include <cstdlib>
 
 #include "tessarivand/console/streams.hpp"
@@ -9,5 +8,5 @@
 int main(int argc, char** argv) {
     // First, so that every text, the usage included, gets the console's encoding.
     tessarivand::console::attachStandardStreams();
-    std::exit(tessarivand::runCommandLine({argv, static_cast<std::size_t>(argc)}));
+    std::exit(tessarivand::runCommandLine(tessarivand::console::commandLineArguments(argc, argv)));
 }

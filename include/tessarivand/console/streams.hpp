@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessarivand::console {
 
@@ -20,6 +21,11 @@ std::string toCodePage850(std::string_view utf8);
 // into files and pipes too; a program that uses the library calls it to
 // write as tessarivand does.
 void attachStandardStreams();
+
+// The program's arguments, its own name first, as UTF-8 whatever the system
+// hands main: some systems give main's argv in a narrower code page, which
+// may not hold what was typed.
+std::vector<std::string> commandLineArguments(int argc, const char* const* argv);
 
 // Every reader ends here when standard input has no more to give: a one-line
 // notice on standard error, then exit status 1. The notice is UTF-8 unless

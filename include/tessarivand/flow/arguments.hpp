@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 // Encoding: what these functions write reaches std::cout and std::cerr as the
 // UTF-8 of their texts, everywhere, unless the program has called
@@ -9,12 +10,13 @@
 
 namespace tessarivand {
 
-// The program's front door, given main's whole argv (its own name first).
+// The program's front door, given its whole command line as UTF-8 (its own
+// name first; console::commandLineArguments gives it).
 // Without arguments: the dialogue, as runProgram. Otherwise the first argument
 // decides: --help or -h writes the usage and --version the name, version and
 // licence, both on standard output with status 0; anything else is named on
 // standard error with a pointer to --help, status 2, and no dialogue. Returns
 // the exit status.
-int runCommandLine(std::span<char* const> commandLine);
+int runCommandLine(std::span<const std::string> commandLine);
 
 }  // namespace tessarivand
