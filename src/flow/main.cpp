@@ -8,5 +8,7 @@
 int main(int argc, char** argv) {
     // First, so that every text, the usage included, gets the console's encoding.
     tessarivand::console::attachStandardStreams();
-    std::exit(tessarivand::runCommandLine(tessarivand::console::commandLineArguments(argc, argv)));
+    // The arguments are released before exit, which returns to no caller.
+    const int status = tessarivand::runCommandLine(tessarivand::console::commandLineArguments(argc, argv));
+    std::exit(status);
 }
