@@ -134,6 +134,7 @@ std::vector<std::string> commandLineArguments(int argc, const char* const* argv)
     wchar_t** const wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (wide == nullptr) return {argv, argv + (argc > 0 ? argc : 0)};
     std::vector<std::string> arguments;
+    arguments.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) arguments.push_back(utf8Of(wide[i]));
     ::LocalFree(wide);
     return arguments;
