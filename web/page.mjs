@@ -47,9 +47,9 @@ const spoken = document.getElementById('spoken');
 const end = document.getElementById('end');
 const endText = document.getElementById('end-text');
 
-// The width of 80 columns at the current font, as the widget draws them.
+// The widget's width at the current font: 80 columns and the scroll bar.
 function screenWidth() {
-  return terminal.element.querySelector('.xterm-screen').getBoundingClientRect().width;
+  return terminal.element.getBoundingClientRect().width;
 }
 
 // The largest font at which 80 columns fit the box, within the bounds.
@@ -121,6 +121,7 @@ function setKeyMode(on) {
   inKeyMode = on;
   keys.hidden = !on;
   showField(fieldToggle.checked);
+  layOut();
   if (on) terminal.focus(); // a hardware key answers too
   else if (!form.hidden) field.focus();
 }
@@ -176,7 +177,6 @@ async function run(args = []) {
     onKeyMode: setKeyMode,
   });
   setKeyMode(false);
-  layOut();
   if (!form.hidden) field.focus();
   else terminal.focus();
   try {
@@ -186,9 +186,8 @@ async function run(args = []) {
     endText.textContent = `Le programme n'a pas pu s'exécuter : ${error}`;
   }
   discipline = null;
-  setKeyMode(false);
   end.hidden = false;
-  layOut();
+  setKeyMode(false);
   document.getElementById('restart').focus();
 }
 
