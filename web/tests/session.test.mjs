@@ -3,8 +3,8 @@
 // input events into the page's field, and Firefox typed with keys. A degree
 // corrected with Backspace, a division, the menu's choice 4, then the end
 // prompt: an arrow key (two wrong answers) and q, or the Quitter button on
-// the phone. Then, in Chromium: 80 columns at narrow widths, the
-// accessibility tree in French, installability and a reload offline.
+// the phone, where the accessibility tree, installability and a reload
+// offline are checked too. Then 80 columns at narrow widths, in Chromium.
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -95,13 +95,6 @@ async function session(page, input) {
   assert.equal(await page.$eval('#end', (end) => end.hidden), true);
 }
 
-async function phonePage(url = site.url) {
-  const page = await chromium.newPage();
-  await page.emulate(KnownDevices['Pixel 5']);
-  await page.goto(url, { timeout: 15000 });
-  return page;
-}
-
 test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   const page = await chromium.newPage();
   await page.setViewport({ width: 1000, height: 1000 });
@@ -109,9 +102,30 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   await session(page, keyboard(page));
 });
 
-test('a phone, every line sent as input events', { timeout: 60000 }, async () => {
-  const page = await phonePage();
-  await session(page, await softKeyboard(page));
+// On its own server, which stops at the end for the reload offline.
+test('a phone: input events, French for screen readers, installable, offline', { timeout: 90000 }, async () => {
+  const ownSite = await serveSite(siteDir);
+  try {
+    const page = await chromium.newPage();
+    await page.emulate(KnownDevices['Pixel 5']);
+    await page.goto(ownSite.url, { timeout: 15000 });
+    await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('deg(P) ='));
+    const tree = JSON.stringify(await page.accessibility.snapshot());
+    assert.match(tree, /Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 : +deg\(P\) =/);
+    assert.match(tree, /Saisie du terminal/);
+    assert.doesNotMatch(tree, /\*\*|Terminal input|Too much output/);
+    const cdp = await page.createCDPSession();
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+
+    await session(page, await softKeyboard(page));
+
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
+    ownSite.stop();
+    await page.reload({ timeout: 15000 });
+    await waitForScreen(page, 'deg(P) =');
+  } finally {
+    ownSite.stop();
+  }
 });
 
 test('Firefox, typed with keys', { timeout: 90000 }, async () => {
@@ -142,28 +156,3 @@ test('80 columns at 320, 360 and 412 px, the page never wider than the window', 
   }
 });
 
-test('a screen reader hears the first prompt in French', { timeout: 30000 }, async () => {
-  const page = await phonePage();
-  await waitForScreen(page, 'deg(P) =');
-  await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('deg(P) ='));
-  const tree = JSON.stringify(await page.accessibility.snapshot());
-  assert.match(tree, /Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 : +deg\(P\) =/);
-  assert.match(tree, /Saisie du terminal/);
-  assert.doesNotMatch(tree, /\*\*|Terminal input|Too much output/);
-});
-
-test('installable, and a reload with the server stopped reaches the first prompt', { timeout: 60000 }, async () => {
-  const ownSite = await serveSite(siteDir);
-  const page = await phonePage(ownSite.url);
-  try {
-    await waitForScreen(page, 'deg(P) =');
-    const cdp = await page.createCDPSession();
-    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
-    ownSite.stop();
-    await page.reload({ timeout: 15000 });
-    await waitForScreen(page, 'deg(P) =');
-  } finally {
-    ownSite.stop();
-  }
-});
