@@ -24,7 +24,7 @@ const SmallestFont = 9; // below this the box scrolls sideways instead
 // stays off: it drops text that arrives as input events (soft keyboards,
 // dictation); the live region below speaks instead.
 Terminal.strings.promptLabel = 'Saisie du terminal';
-Terminal.strings.tooMuchOutput = 'Trop de texte à annoncer : lisez le résumé du programme';
+Terminal.strings.tooMuchOutput = 'Trop de texte à annoncer : parcourez les lignes pour le lire';
 
 const terminal = new Terminal({
   convertEol: true, // a terminal driver's output processing: \n starts a new line
@@ -62,9 +62,11 @@ function fitFont() {
 }
 
 // The page's height follows the visual viewport, which a soft keyboard
-// shrinks; the rows follow the height, the prompt line stays in view.
+// shrinks (but not a pinch zoom); the rows follow the height, the prompt line
+// stays in view.
 function layOut() {
-  if (window.visualViewport) document.body.style.height = `${visualViewport.height}px`;
+  const viewport = window.visualViewport;
+  document.body.style.height = viewport && viewport.scale <= 1 ? `${viewport.height}px` : '';
   fitFont();
   const rows = fit.proposeDimensions()?.rows;
   if (rows > 0 && rows !== terminal.rows) terminal.resize(Columns, rows);

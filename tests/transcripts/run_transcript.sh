@@ -81,7 +81,7 @@ read_fixed_texts() {
     value=${line#*=}
     value=${value//\\n/$'\n'}
     value=${value//\\\"/\"}
-    expand_names "${value}" "$1"
+    expand_names "${value}" "${1##*/}"
     fixed[${line%%=*}]=${expanded}
   done <"$1"
 }
