@@ -75,6 +75,18 @@ function layOut() {
 addEventListener('resize', layOut);
 window.visualViewport?.addEventListener('resize', layOut);
 
+// Where the box scrolls sideways, it follows the cursor as a terminal
+// does, so that the prompt being answered is in view.
+function followCursor() {
+  if (box.scrollWidth <= box.clientWidth) return;
+  const cell = terminal.element.querySelector('.xterm-screen').clientWidth / Columns;
+  const x = terminal.buffer.active.cursorX * cell;
+  if (x < box.scrollLeft || x + 2 * cell > box.scrollLeft + box.clientWidth) {
+    box.scrollLeft = x + 2 * cell - box.clientWidth;
+  }
+}
+terminal.onCursorMove(followCursor);
+
 // The text since the last answer, without frames (runs of *, - or =) and
 // empty lines, for the live region.
 const decoder = new TextDecoder();
