@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# The program in a web page: Debian's emscripten, chromium, node and npm,
-# installed when missing; the terminal widget and the test tools from the
-# committed lock file; the web preset built and tested (the transcripts under
-# node, the line discipline, a session in headless Chromium); then the sizes
-# and the time to the first prompt, printed and judged nowhere.
+# The program in a web page: Debian's emscripten, chromium, firefox-esr, node
+# and npm, installed when missing; the terminal widget and the test tools
+# from the committed lock file; the web preset built and tested (the
+# transcripts under node, the line discipline, a session in headless Chromium
+# on a desktop and a phone's emulation and in Firefox); then the sizes and
+# the times to the first prompt, printed and judged nowhere.
 set -euo pipefail
 
 missing=()
 command -v em++ >/dev/null || missing+=(emscripten)
 command -v chromium >/dev/null || missing+=(chromium)
+command -v firefox-esr >/dev/null || missing+=(firefox-esr)
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
 if [[ ${#missing[@]} -gt 0 ]]; then

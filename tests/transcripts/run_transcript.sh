@@ -21,7 +21,7 @@
 # The expectations are UTF-8 so that they can be read; the program writes
 # code page 850 to anything that is not a terminal, so they are converted
 # before the comparison. In them, {name} stands for the fixed text of that
-# name in fixed_texts.sh, exactly, and {version} for VERSION; everything else
+# name in fixed_texts.txt, exactly, and {version} for VERSION; everything else
 # is taken literally, to the last byte (no line break is added at the end of
 # a file).
 set -euo pipefail
@@ -45,10 +45,8 @@ done
 program=$1
 case_dir=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=fixed_texts.sh
-source "${here}/fixed_texts.sh"
-# shellcheck disable=SC2034 # read by expand, through its name
-version=${3-}
+declare -A fixed=()
+fixed[version]=${3-}
 arguments=()
 if [[ -f ${case_dir}/arguments ]]; then
   mapfile -t arguments <"${case_dir}/arguments"
@@ -57,21 +55,44 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "${work}"' EXIT
 
-# Prints a transcript with each {name} replaced by its fixed text.
-expand() {
-  local text='' done_text='' piece name
-  IFS= read -r -d '' text <"$1" || true
+# Sets expanded to $1 with each {name} replaced by its fixed text; $2 names
+# the file it comes from, for the error.
+expand_names() {
+  local text=$1 name
+  expanded=''
   while [[ ${text} =~ \{([a-z_]+)\} ]]; do
     name=${BASH_REMATCH[1]}
-    if [[ ! -v ${name} ]]; then
-      echo "$1: no fixed text named {${name}}" >&2
+    if [[ ! -v fixed[${name}] ]]; then
+      echo "$2: no fixed text named {${name}}" >&2
       exit 2
     fi
-    printf -v piece '%b' "${!name}"
-    done_text+=${text%%"${BASH_REMATCH[0]}"*}${piece}
+    expanded+=${text%%"${BASH_REMATCH[0]}"*}${fixed[${name}]}
     text=${text#*"${BASH_REMATCH[0]}"}
   done
-  printf '%s' "${done_text}${text}"
+  expanded+=${text}
+}
+
+# The fixed texts as data: name=value lines, \n and \" as in the program's
+# literals, {name} for a text defined before; # starts a comment.
+read_fixed_texts() {
+  local line value expanded
+  while IFS= read -r line; do
+    [[ -z ${line} || ${line} == '#'* ]] && continue
+    value=${line#*=}
+    value=${value//\\n/$'\n'}
+    value=${value//\\\"/\"}
+    expand_names "${value}" "${1##*/}"
+    fixed[${line%%=*}]=${expanded}
+  done <"$1"
+}
+read_fixed_texts "${here}/fixed_texts.txt"
+
+# Prints a transcript with each {name} replaced by its fixed text.
+expand() {
+  local text='' expanded
+  IFS= read -r -d '' text <"$1" || true
+  expand_names "${text}" "$1"
+  printf '%s' "${expanded}"
 }
 
 failed=0

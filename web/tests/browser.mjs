@@ -1,5 +1,6 @@
 // What the browser tests and the measure script share: the site served on a
-// loopback address, and headless Chromium from Debian through puppeteer-core.
+// loopback address, and headless Chromium and Firefox from Debian through
+// puppeteer-core.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -10,6 +11,10 @@ import puppeteer from 'puppeteer-core';
 const types = {
   '.html': 'text/html; charset=utf-8',
   '.mjs': 'text/javascript',
+  '.js': 'text/javascript',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
   '.txt': 'text/plain',
@@ -30,7 +35,11 @@ export async function serveSite(siteDir) {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, url: `http://127.0.0.1:${server.address().port}/` };
+  const stop = () => {
+    server.closeAllConnections();
+    server.close();
+  };
+  return { server, stop, url: `http://127.0.0.1:${server.address().port}/` };
 }
 
 // Headless Chromium with a profile of its own, nothing fetched from outside.
@@ -61,6 +70,16 @@ export async function launchChromium() {
     }
   });
   return browser;
+}
+
+// Headless Firefox from Debian (firefox-esr), driven over WebDriver BiDi.
+export async function launchFirefox() {
+  return puppeteer.launch({
+    browser: 'firefox',
+    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+    headless: true,
+    timeout: 30000,
+  });
 }
 
 // The text on the terminal's screen, row by row, as the widget shows it.

@@ -1,63 +1,158 @@
-// A whole session typed in the page, in headless Chromium: a degree corrected
-// with Backspace, a division, the menu's choice 4, an arrow key at the end
-// prompt (two wrong answers), then q; the screen and the page's end line are
-// checked at each step.
+// One scripted session in the page, in three places: desktop Chromium typed
+// with keys, a phone's emulation (Pixel 5, touch) whose every line comes as
+// input events into the page's field, and Firefox typed with keys. A degree
+// corrected with Backspace, a division, the menu's choice 4, then the end
+// prompt: an arrow key (two wrong answers) and q, or the Quitter button on
+// the phone, where the accessibility tree, installability and a reload
+// offline are checked too. Then 80 columns at narrow widths, in Chromium.
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchChromium, serveSite, screenText, waitForScreen } from './browser.mjs';
+import { fileURLToPath } from 'node:url';
+import { KnownDevices } from 'puppeteer-core';
+import { launchChromium, launchFirefox, serveSite, screenText, waitForScreen } from './browser.mjs';
 
-const siteDir = process.env.SITE_DIR ?? 'build/web/site';
+const siteDir = process.env.SITE_DIR ?? fileURLToPath(new URL('../../build/web/site', import.meta.url));
 let site;
-let browser;
-let page;
+let chromium;
 
 before(async () => {
   site = await serveSite(siteDir);
-  browser = await launchChromium();
-  page = await browser.newPage();
-  await page.setViewport({ width: 1000, height: 1000 });
-  await page.goto(site.url, { timeout: 15000 });
+  chromium = await launchChromium();
 });
 
 after(async () => {
-  await browser?.close();
-  site?.server.close();
+  await chromium?.close();
+  site?.stop();
 });
 
-async function typeLine(text) {
-  await page.keyboard.type(text);
-  await page.keyboard.press('Enter');
+// Typing with keys into the terminal, the field put away as a desktop user may.
+function keyboard(page) {
+  return {
+    async start() {
+      if (await page.$eval('#show-field', (toggle) => toggle.checked)) await page.click('#show-field');
+      await page.click('#terminal');
+    },
+    text: (text) => page.keyboard.type(text),
+    key: (name) => page.keyboard.press(name),
+    async endPrompt() {
+      await page.keyboard.press('ArrowUp');
+      await waitForScreen(page, 'Votre saisie est FAUSSE', 2);
+      assert.equal(await page.$eval('#end', (end) => end.hidden), true);
+      await page.keyboard.press('q');
+      return 2;
+    },
+  };
 }
 
-test('a session with a correction, an arrow key and q', { timeout: 60000 }, async () => {
+// A soft keyboard's way: text as input events into the field, Enter to send.
+async function softKeyboard(page) {
+  const session = await page.createCDPSession();
+  return {
+    start: () => page.tap('#line'),
+    text: (text) => session.send('Input.insertText', { text }),
+    key: (name) => page.keyboard.press(name),
+    async endPrompt() {
+      await page.waitForSelector('#keys:not([hidden])');
+      assert.equal(await page.$eval('#typing', (form) => form.hidden), true);
+      await page.tap('#keys [data-key="q"]');
+      return 0;
+    },
+  };
+}
+
+async function typeLine(input, text) {
+  await input.text(text);
+  await input.key('Enter');
+}
+
+async function session(page, input) {
   await waitForScreen(page, 'deg(P) =');
   assert.equal(await page.title(), "TESSARIVAND : division d'un polynôme réel par (X - µ)");
+  await input.start();
 
-  await page.keyboard.type('3');
-  await page.keyboard.press('Backspace');
-  await typeLine('2');
+  await input.text('3');
+  await input.key('Backspace');
+  await typeLine(input, '2');
   await waitForScreen(page, 'Le nombre entier naturel entré est " deg(P) = 2 " .');
 
-  for (const coefficient of ['1', '-3', '2']) await typeLine(coefficient);
+  for (const coefficient of ['1', '-3', '2']) await typeLine(input, coefficient);
   await waitForScreen(page, 'P(X) = (1 X^2) + (-3 X) + (2)');
-  await typeLine('1');
+  await typeLine(input, '1');
   await waitForScreen(page, 'P(X) = (X - 1).((1 X) + (-2)) + (0)');
-  await typeLine('4');
+  await typeLine(input, '4');
   await waitForScreen(page, "Appuyez sur 'Q' ou 'q' pour Quitter");
 
-  await page.keyboard.press('ArrowUp');
-  await waitForScreen(page, 'Votre saisie est FAUSSE', 2);
-  assert.equal(await page.$eval('#end', (end) => end.hidden), true);
-
-  await page.keyboard.press('q');
+  const wrongAnswers = await input.endPrompt();
   await page.waitForSelector('#end:not([hidden])', { timeout: 10000 });
   assert.equal(await page.$eval('#end-text', (text) => text.textContent), 'Le programme est terminé (statut 0).');
   const screen = await screenText(page);
-  assert.equal(screen.split('Votre saisie est FAUSSE').length - 1, 2, 'the arrow is two answers, q none');
+  assert.equal(screen.split('Votre saisie est FAUSSE').length - 1, wrongAnswers, 'an arrow is two answers, q none');
   assert.doesNotMatch(screen, /\^\[|\bq\s*$/, 'the keys of the end prompt are not echoed');
 
   await page.click('#restart');
   await waitForScreen(page, 'deg(P) =');
   assert.equal(await page.$eval('#end', (end) => end.hidden), true);
+}
+
+test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
+  const page = await chromium.newPage();
+  await page.setViewport({ width: 1000, height: 1000 });
+  await page.goto(site.url, { timeout: 15000 });
+  await session(page, keyboard(page));
 });
+
+// On its own server, which stops at the end for the reload offline.
+test('a phone: input events, French for screen readers, installable, offline', { timeout: 90000 }, async () => {
+  const ownSite = await serveSite(siteDir);
+  try {
+    const page = await chromium.newPage();
+    await page.emulate(KnownDevices['Pixel 5']);
+    await page.goto(ownSite.url, { timeout: 15000 });
+    await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('deg(P) ='));
+    const tree = JSON.stringify(await page.accessibility.snapshot());
+    assert.match(tree, /Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 : +deg\(P\) =/);
+    assert.match(tree, /Saisie du terminal/);
+    assert.doesNotMatch(tree, /\*\*|Terminal input|Too much output/);
+    const cdp = await page.createCDPSession();
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+
+    await session(page, await softKeyboard(page));
+
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
+    ownSite.stop();
+    await page.reload({ timeout: 15000 });
+    await waitForScreen(page, 'deg(P) =');
+  } finally {
+    ownSite.stop();
+  }
+});
+
+test('Firefox, typed with keys', { timeout: 90000 }, async () => {
+  const firefox = await launchFirefox();
+  try {
+    const page = await firefox.newPage();
+    await page.setViewport({ width: 1000, height: 1000 });
+    await page.goto(site.url, { timeout: 15000 });
+    await session(page, keyboard(page));
+  } finally {
+    await firefox.close();
+  }
+});
+
+test('80 columns at 320, 360 and 412 px, the page never wider than the window', { timeout: 60000 }, async () => {
+  for (const width of [320, 360, 412]) {
+    const page = await chromium.newPage();
+    await page.setViewport({ width, height: 800, hasTouch: true, isMobile: true });
+    await page.goto(site.url, { timeout: 15000 });
+    await waitForScreen(page, 'deg(P) =');
+    const input = await softKeyboard(page);
+    for (const line of ['0', '1', '1']) await typeLine(input, line);
+    await waitForScreen(page, 'P(X) = (X - 1).(0) + (1)');
+    const rows = (await screenText(page)).split('\n');
+    assert.ok(rows.filter((row) => row.trim() === '*'.repeat(80)).length >= 2, `the result's frames whole at ${width} px`);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `no overflow at ${width} px`);
+    await page.close();
+  }
+});
+

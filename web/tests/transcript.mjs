@@ -3,14 +3,13 @@
 // of input. Output and error are kept apart (or together for a combined
 // case) and compared byte for byte, as UTF-8, with the case's expectations.
 //   node web/tests/transcript.mjs SITE_DIR CASE_DIR VERSION
-import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const [siteDir, caseDir] = process.argv.slice(2, 4).map((path) => resolve(path));
 const version = process.argv[4] ?? '';
-const fixedTexts = join(caseDir, '..', 'fixed_texts.sh');
+const fixedTextsFile = join(caseDir, '..', 'fixed_texts.txt');
 const { runProgram, isExitStatus } = await import(pathToFileURL(join(siteDir, 'program.mjs')));
 const { createLineDiscipline } = await import(pathToFileURL(join(siteDir, 'line_discipline.mjs')));
 
@@ -18,24 +17,39 @@ process.on('unhandledRejection', (reason) => {
   if (!isExitStatus(reason)) throw reason;
 });
 
-// The expectation with {version} and each {name} replaced by its fixed text,
-// expanded by bash as run_transcript.sh does.
-function expected(file) {
-  const text = readFileSync(file, 'utf8').replaceAll('{version}', version);
-  const names = [...new Set([...text.matchAll(/\{([a-z_]+)\}/g)].map((match) => match[1]))];
-  const script = 'source "$0"; for name; do printf "%b\\0" "${!name}"; done';
-  const values = execFileSync('bash', ['-c', script, fixedTexts, ...names], { encoding: 'utf8' }).split('\0');
-  const expansions = new Map(names.map((name, i) => [name, values[i]]));
-  return Buffer.from(text.replace(/\{([a-z_]+)\}/g, (_, name) => expansions.get(name)), 'utf8');
+// Each {name} of text replaced by its fixed text; an unknown name is an error.
+function expandNames(text, texts, file) {
+  return text.replace(/\{([a-z_]+)\}/g, (_, name) => {
+    if (!texts.has(name)) throw new Error(`${file}: no fixed text named {${name}}`);
+    return texts.get(name);
+  });
 }
 
+// The fixed texts as data, read as run_transcript.sh reads them: name=value
+// lines, \n and \" as in the program's literals, {name} for a text defined
+// before; # starts a comment.
+function readFixedTexts(file) {
+  const texts = new Map([['version', version]]);
+  for (const line of readFileSync(file, 'utf8').split('\n')) {
+    if (line === '' || line.startsWith('#')) continue;
+    const at = line.indexOf('=');
+    const value = line.slice(at + 1).replaceAll('\\n', '\n').replaceAll('\\"', '"');
+    texts.set(line.slice(0, at), expandNames(value, texts, file));
+  }
+  return texts;
+}
+
+const fixedTexts = readFixedTexts(fixedTextsFile);
+const expected = (file) => Buffer.from(expandNames(readFileSync(file, 'utf8'), fixedTexts, file), 'utf8');
+
 const written = { stdout: [], stderr: [], combined: [] };
-const terminal = createLineDiscipline(() => {});
-terminal.write = (stream, bytes) => {
-  written[stream === 2 ? 'stderr' : 'stdout'].push(bytes);
-  written.combined.push(bytes);
-  return true;
-};
+const terminal = createLineDiscipline({
+  write(stream, bytes) {
+    written[stream === 2 ? 'stderr' : 'stdout'].push(bytes);
+    written.combined.push(bytes);
+    return true;
+  },
+});
 terminal.feed(readFileSync(join(caseDir, 'input')));
 terminal.end();
 
