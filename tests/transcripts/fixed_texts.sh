@@ -22,3 +22,4 @@ banner() { printf '%s' "\n\n$1\n\n\n\n$2\n\n"; }
 start=$credits$(banner "$title" "$description")$(banner "$task" "$domain")
 coefficient_title=$(banner "$coefficient_title" "")
 expression_title=$(banner "$expression_title" "")
+horner_title="\n\n\n\n             ****************************************************\n             ***       Tableau de Horner de la division       ***\n             ****************************************************\n\n  Ligne 'µ = ...' : µ × la somme de la colonne précédente.\n  Ligne 'Sommes' : les coefficients du quotient, puis le reste après '|'.\n"
