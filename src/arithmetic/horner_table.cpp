@@ -4,6 +4,7 @@
 #include "tessarivand/arithmetic/horner_table.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
@@ -31,7 +32,6 @@ constexpr std::string_view SumsLabel = "Sommes";
 constexpr std::size_t LineWidth = 80;
 constexpr std::string_view ColumnGap = "   ";
 constexpr std::string_view RemainderGap = "   | ";
-constexpr std::string_view NoRemainderGap = "     ";
 
 // Characters on screen: a UTF-8 text counts each of its code points once.
 std::size_t widthOf(std::string_view text) {
@@ -39,13 +39,17 @@ std::size_t widthOf(std::string_view text) {
         text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
 }
 
+// The rows of every block, from the top.
+constexpr std::size_t PowersRow = 0;
+constexpr std::size_t CoefficientsRow = 1;
+constexpr std::size_t ProductsRow = 2;
+constexpr std::size_t SumsRow = 3;
+constexpr std::size_t RowCount = 4;
+
 // One column of the table as it is printed: the power of X above it and its
-// three cells (the product's empty under a[n]).
+// three cells (the product's empty under a[n]), as wide as the widest.
 struct Column {
-    std::string power;
-    std::string coefficient;
-    std::string product;
-    std::string sum;
+    std::array<std::string, RowCount> cells;
     std::size_t width = 0;
 };
 
@@ -54,65 +58,52 @@ std::vector<Column> columnsOf(const HornerTable& table) {
     const std::size_t firstProduct = count - std::min(count, table.products.size());
     std::vector<Column> columns(count);
     for (std::size_t i = 0; i < count; ++i) {
-        Column& column = columns[i];
-        column.power = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
-        column.coefficient = console::formatReal(table.coefficients[i]);
-        if (i >= firstProduct) column.product = console::formatReal(table.products[i - firstProduct]);
-        if (i < table.sums.size()) column.sum = console::formatReal(table.sums[i]);
-        column.width =
-            std::max({column.power.size(), column.coefficient.size(), column.product.size(), column.sum.size()});
+        auto& cells = columns[i].cells;
+        cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+        cells[CoefficientsRow] = console::formatReal(table.coefficients[i]);
+        if (i >= firstProduct) cells[ProductsRow] = console::formatReal(table.products[i - firstProduct]);
+        if (i < table.sums.size()) cells[SumsRow] = console::formatReal(table.sums[i]);
+        for (const std::string& cell : cells) columns[i].width = std::max(columns[i].width, cell.size());
     }
     return columns;
 }
 
-// The text of one row, as wide as its label's column plus its cells.
-class Row {
-public:
-    Row(std::string_view label, std::size_t labelWidth) {
-        text_ += "\n ";
-        text_ += label;
-        text_.append(labelWidth - widthOf(label), ' ');
-        text_ += " |";
+// Each row's start, its label padded to the head column's width.
+using Heads = std::array<std::string, RowCount>;
+
+Heads headsFor(const std::string& muLabel) {
+    Heads heads{std::string(PowersLabel), std::string(CoefficientsLabel), muLabel, std::string(SumsLabel)};
+    std::size_t labelWidth = 0;
+    for (const std::string& label : heads) labelWidth = std::max(labelWidth, widthOf(label));
+    for (std::string& head : heads) {
+        head.append(labelWidth - widthOf(head), ' ');
+        head.insert(0, "\n ");
+        head += " |";
     }
+    return heads;
+}
 
-    void addCell(std::string_view gap, std::string_view cell, std::size_t width) {
-        text_ += gap;
-        text_.append(width - cell.size(), ' ');
-        text_ += cell;
-    }
-
-    // Without the blanks that an empty last cell leaves.
-    void appendTo(std::string& out) {
-        text_.erase(text_.find_last_not_of(' ') + 1);
-        out += text_;
-    }
-
-private:
-    std::string text_;
-};
-
-// Columns first to last - 1 under their powers; the last column of the table
-// is the remainder's.
+// Columns first to last - 1, row by row, straight into out; the last column
+// of the table is the remainder's.
 void appendBlock(std::string& out, const std::vector<Column>& columns, std::size_t first, std::size_t last,
-                 std::string_view muLabel, std::size_t labelWidth) {
-    Row powers(PowersLabel, labelWidth);
-    Row coefficients(CoefficientsLabel, labelWidth);
-    Row products(muLabel, labelWidth);
-    Row sums(SumsLabel, labelWidth);
-    for (std::size_t i = first; i < last; ++i) {
-        const Column& column = columns[i];
-        const bool isRemainder = i + 1 == columns.size();
-        const std::string_view gap = isRemainder ? NoRemainderGap : ColumnGap;
-        powers.addCell(gap, column.power, column.width);
-        coefficients.addCell(gap, column.coefficient, column.width);
-        products.addCell(gap, column.product, column.width);
-        sums.addCell(isRemainder ? RemainderGap : ColumnGap, column.sum, column.width);
-    }
+                 const Heads& heads) {
     out += '\n';
-    powers.appendTo(out);
-    coefficients.appendTo(out);
-    products.appendTo(out);
-    sums.appendTo(out);
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        out += heads[row];
+        for (std::size_t i = first; i < last; ++i) {
+            const std::string& cell = columns[i].cells[row];
+            const std::size_t padding = columns[i].width - cell.size();
+            const bool isRemainder = i + 1 == columns.size();
+            if (isRemainder && row == SumsRow) {
+                out += RemainderGap;
+                out.append(padding, ' ');
+            } else {
+                out.append((isRemainder ? RemainderGap.size() : ColumnGap.size()) + padding, ' ');
+            }
+            out += cell;
+        }
+        out.erase(out.find_last_not_of(' ') + 1);  // the blanks of an empty last cell
+    }
 }
 
 }  // namespace
@@ -120,10 +111,8 @@ void appendBlock(std::string& out, const std::vector<Column>& columns, std::size
 void printHornerTable(const HornerTable& table) {
     const std::vector<Column> columns = columnsOf(table);
     if (columns.empty()) return;  // a table has at least a[0]; nothing else to lay out
-    const std::string muLabel = "µ = " + console::formatReal(table.mu);
-    const std::size_t labelWidth =
-        std::max({widthOf(PowersLabel), widthOf(CoefficientsLabel), widthOf(SumsLabel), widthOf(muLabel)});
-    const std::size_t headWidth = 1 + labelWidth + 2;
+    const Heads heads = headsFor("µ = " + console::formatReal(table.mu));
+    const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
 
     std::string out = TitleText;
     // Four rows of at most 17 characters per column, and the heads of the blocks.
@@ -133,13 +122,13 @@ void printHornerTable(const HornerTable& table) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const std::size_t cost = (i + 1 == columns.size() ? RemainderGap.size() : ColumnGap.size()) + columns[i].width;
         if (i > first && width + cost > LineWidth) {
-            appendBlock(out, columns, first, i, muLabel, labelWidth);
+            appendBlock(out, columns, first, i, heads);
             first = i;
             width = headWidth;
         }
         width += cost;
     }
-    appendBlock(out, columns, first, columns.size(), muLabel, labelWidth);
+    appendBlock(out, columns, first, columns.size(), heads);
     std::cout << out;
 }
 
