@@ -10,6 +10,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tessarivand/console/number_format.hpp"
@@ -32,6 +33,8 @@ constexpr std::string_view SumsLabel = "Sommes";
 constexpr std::size_t LineWidth = 80;
 constexpr std::string_view ColumnGap = "   ";
 constexpr std::string_view RemainderGap = "   | ";
+// The longest number that formatReal writes, as -1.23457e+308.
+constexpr std::size_t LongestCell = 13;
 
 // Characters on screen: a UTF-8 text counts each of its code points once.
 std::size_t widthOf(std::string_view text) {
@@ -53,19 +56,18 @@ struct Column {
     std::size_t width = 0;
 };
 
-std::vector<Column> columnsOf(const HornerTable& table) {
+// Column i of the table, counted from a[n].
+Column columnAt(const HornerTable& table, std::size_t i) {
     const std::size_t count = table.coefficients.size();
     const std::size_t firstProduct = count - std::min(count, table.products.size());
-    std::vector<Column> columns(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        auto& cells = columns[i].cells;
-        cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
-        cells[CoefficientsRow] = console::formatReal(table.coefficients[i]);
-        if (i >= firstProduct) cells[ProductsRow] = console::formatReal(table.products[i - firstProduct]);
-        if (i < table.sums.size()) cells[SumsRow] = console::formatReal(table.sums[i]);
-        for (const std::string& cell : cells) columns[i].width = std::max(columns[i].width, cell.size());
-    }
-    return columns;
+    Column column;
+    auto& cells = column.cells;
+    cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+    cells[CoefficientsRow] = console::formatReal(table.coefficients[i]);
+    if (i >= firstProduct) cells[ProductsRow] = console::formatReal(table.products[i - firstProduct]);
+    if (i < table.sums.size()) cells[SumsRow] = console::formatReal(table.sums[i]);
+    for (const std::string& cell : cells) column.width = std::max(column.width, cell.size());
+    return column;
 }
 
 // Each row's start, its label padded to the head column's width.
@@ -83,17 +85,16 @@ Heads headsFor(const std::string& muLabel) {
     return heads;
 }
 
-// Columns first to last - 1, row by row, straight into out; the last column
-// of the table is the remainder's.
-void appendBlock(std::string& out, const std::vector<Column>& columns, std::size_t first, std::size_t last,
-                 const Heads& heads) {
+// The columns of one block, row by row, straight into out. When the block
+// ends the table, its last column is the remainder's.
+void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTable, const Heads& heads) {
     out += '\n';
     for (std::size_t row = 0; row < RowCount; ++row) {
         out += heads[row];
-        for (std::size_t i = first; i < last; ++i) {
-            const std::string& cell = columns[i].cells[row];
-            const std::size_t padding = columns[i].width - cell.size();
-            const bool isRemainder = i + 1 == columns.size();
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const std::string& cell = block[i].cells[row];
+            const std::size_t padding = block[i].width - cell.size();
+            const bool isRemainder = endsTable && i + 1 == block.size();
             if (isRemainder && row == SumsRow) {
                 out += RemainderGap;
                 out.append(padding, ' ');
@@ -109,26 +110,35 @@ void appendBlock(std::string& out, const std::vector<Column>& columns, std::size
 }  // namespace
 
 void printHornerTable(const HornerTable& table) {
-    const std::vector<Column> columns = columnsOf(table);
-    if (columns.empty()) return;  // a table has at least a[0]; nothing else to lay out
+    const std::size_t count = table.coefficients.size();
+    if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
     const Heads heads = headsFor("µ = " + console::formatReal(table.mu));
     const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
 
+    // Room for the widest cells and a block per column at worst: reserved
+    // but never written, the excess costs nothing, and the text is never
+    // copied as it grows.
+    std::size_t headBytes = 1;
+    for (const std::string& head : heads) headBytes += head.size();
     std::string out = TitleText;
-    // Four rows of at most 17 characters per column, and the heads of the blocks.
-    out.reserve(out.size() + columns.size() * 80);
-    std::size_t first = 0;
+    out.reserve(out.size() + count * (RowCount * (RemainderGap.size() + LongestCell) + headBytes));
+
+    // Column by column, a block is laid out as soon as the next column would
+    // not fit beside it; only that block's columns are kept.
+    std::vector<Column> block;
     std::size_t width = headWidth;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const std::size_t cost = (i + 1 == columns.size() ? RemainderGap.size() : ColumnGap.size()) + columns[i].width;
-        if (i > first && width + cost > LineWidth) {
-            appendBlock(out, columns, first, i, heads);
-            first = i;
+    for (std::size_t i = 0; i < count; ++i) {
+        Column column = columnAt(table, i);
+        const std::size_t cost = (i + 1 == count ? RemainderGap.size() : ColumnGap.size()) + column.width;
+        if (!block.empty() && width + cost > LineWidth) {
+            appendBlock(out, block, false, heads);
+            block.clear();
             width = headWidth;
         }
         width += cost;
+        block.push_back(std::move(column));
     }
-    appendBlock(out, columns, first, columns.size(), heads);
+    appendBlock(out, block, true, heads);
     std::cout << out;
 }
 
