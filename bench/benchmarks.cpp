@@ -17,6 +17,7 @@
 #include "ratio_reporter.hpp"
 #include "reference_loops.hpp"
 #include "tessarivand/arithmetic/division.hpp"
+#include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/product.hpp"
 #include "tessarivand/arithmetic/sum.hpp"
 #include "tessarivand/console/number_format.hpp"
@@ -89,6 +90,14 @@ void divisionPrintedAndDiscarded(benchmark::State& state, std::uint32_t degree) 
         Polynomial q = divideByBinomial(p, Mu);
         benchmark::DoNotOptimize(q);
     }
+}
+
+// What --tableau adds to each division: the table computed and laid out.
+void hornerTablePrintedAndDiscarded(benchmark::State& state, std::uint32_t degree) {
+    const Polynomial p = samplePolynomial(degree, "P");
+    DiscardingBuffer sink;
+    const CoutRedirect redirect(&sink);
+    for ([[maybe_unused]] const auto& iteration : state) printHornerTable(hornerTable(p, Mu));
 }
 
 void divisionPrintedToString(benchmark::State& state, std::uint32_t degree) {
@@ -250,6 +259,7 @@ std::map<std::string, Comparison> registerAll() {
         add("quotientByBinomial" + size, reference, degree == 999 ? DivisionTarget : 0.0, quotientOnly, degree);
         add("divideByBinomial_discarded" + size, reference, 0.0, divisionPrintedAndDiscarded, degree);
         add("divideByBinomial_to_string" + size, reference, 0.0, divisionPrintedToString, degree);
+        add("hornerTable_discarded" + size, reference, 0.0, hornerTablePrintedAndDiscarded, degree);
     }
     for (const Operands sizes : {Operands{10, 100}, Operands{99, 900}}) {
         const std::string size = "/" + sizes.label();

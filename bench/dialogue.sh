@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole program as a process, with no terminal: a scripted session on a
 # polynomial of degree 999 (1000 coefficients typed), 20 changes of µ (menu
-# choice 3), then 4 and q; and start-up alone (empty standard input: end of
+# choice 3), then 4 and q, without and with --tableau (21 Horner tables of
+# 1000 columns each); and start-up alone (empty standard input: end of
 # input at the first question, status 1). Prints the median wall time of each,
 # with the floors that no program can go below on this machine (a trivial C++
 # program built with the same flags, the same linked statically with the C++
@@ -63,14 +64,22 @@ trap 'rm -rf "${work}"' EXIT
 : >"${work}/empty"
 
 # The session must really be the one described: it ends at the q, with
-# status 0 and 21 divisions on standard output.
-status=0
-setsid -w "${program}" <"${work}/session" >"${work}/out" 2>"${work}/err" || status=$?
-divisions=$(grep -c 'P(X) = (X - ' "${work}/out" || true)
-if [[ ${status} -ne 0 || ${divisions} -ne 21 || -s ${work}/err ]]; then
-  echo "dialogue.sh: the scripted session went wrong (status ${status}, ${divisions} divisions)" >&2
-  exit 1
-fi
+# status 0 and 21 divisions on standard output, and with --tableau a table
+# after each of them.
+check_session() {
+  local tables_expected=$1 status=0 divisions tables
+  shift
+  setsid -w "${program}" "$@" <"${work}/session" >"${work}/out" 2>"${work}/err" || status=$?
+  divisions=$(grep -c 'P(X) = (X - ' "${work}/out" || true)
+  tables=$(grep -c 'Tableau de Horner' "${work}/out" || true)
+  if [[ ${status} -ne 0 || ${divisions} -ne 21 || ${tables} -ne ${tables_expected} || -s ${work}/err ]]; then
+    echo "dialogue.sh: the scripted session $* went wrong (status ${status}, ${divisions} divisions," \
+      "${tables} tables)" >&2
+    exit 1
+  fi
+}
+check_session 0
+check_session 21 --tableau
 
 use_hyperfine=false
 if ! ${quick} && command -v hyperfine >/dev/null; then
@@ -125,6 +134,8 @@ echo
 printf '%-44s %11s  %-19s %10s  %6s   %s\n' case median "  min - max (ms)" "peak" status target
 report "session: degree 999, 20 changes of mu" "< 10 ms, < 4096 KB" \
   "$(measure "${session_runs}" "${work}/session" "${program}")"
+report "the same session with --tableau" "< 10 ms, < 4096 KB" \
+  "$(measure "${session_runs}" "${work}/session" "${program}" --tableau)"
 report "start-up: end of input at the first question" "< 2 ms" \
   "$(measure "${startup_runs}" "${work}/empty" "${program}")"
 report "floor: trivial C++ program, same flags" "" \

@@ -1,5 +1,6 @@
 #include "tessarivand/flow/arguments.hpp"
 
+#include <cstddef>
 #include <iostream>
 #include <string_view>
 
@@ -14,7 +15,7 @@ namespace tessarivand {
 namespace {
 
 constexpr const char* Usage =
-    "Usage : tessarivand [--help | --version]\n"
+    "Usage : tessarivand [-t | --tableau] [--help | --version]\n"
     "\n"
     "Division euclidienne d'un polynôme réel P(X) de degré inférieur à 1000 par\n"
     "le binôme (X - µ), selon les puissances décroissantes (schéma de Horner).\n"
@@ -22,8 +23,9 @@ constexpr const char* Usage =
     "la valeur de µ, affiche P(X) = (X - µ).(quotient) + (reste), puis un menu.\n"
     "\n"
     "Options :\n"
-    "  -h, --help    affiche cette aide et termine\n"
-    "  --version     affiche la version et la licence, et termine\n"
+    "  -t, --tableau  affiche après chaque division son tableau de Horner\n"
+    "  -h, --help     affiche cette aide et termine\n"
+    "  --version      affiche la version et la licence, et termine\n"
     "\n"
     "Manuel : man tessarivand\n";
 
@@ -50,18 +52,23 @@ int refuse(std::string_view argument) {
 }  // namespace
 
 int runCommandLine(std::span<const std::string> commandLine) {
+    Settings settings;
     // argv may be empty when a program is started without even its own name.
-    if (commandLine.size() < 2) return runProgram();
-    const std::string_view first = commandLine[1];
-    if (first == "--help" || first == "-h") {
-        std::cout << Usage;
-        return statusOfOutput();
+    for (std::size_t i = 1; i < commandLine.size(); ++i) {
+        const std::string_view argument = commandLine[i];
+        if (argument == "--tableau" || argument == "-t") {
+            settings.showHornerTable = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::cout << Usage;
+            return statusOfOutput();
+        } else if (argument == "--version") {
+            std::cout << NameAndVersion << Licence;
+            return statusOfOutput();
+        } else {
+            return refuse(argument);
+        }
     }
-    if (first == "--version") {
-        std::cout << NameAndVersion << Licence;
-        return statusOfOutput();
-    }
-    return refuse(first);
+    return runProgram(settings);
 }
 
 }  // namespace tessarivand

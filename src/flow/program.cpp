@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "tessarivand/arithmetic/division.hpp"
+#include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
@@ -45,10 +46,15 @@ constexpr const char* Menu =
 constexpr const char* MuName = "µ";
 
 // The division prints everything; its quotient is not needed afterwards.
-void divide(Polynomial& p, double mu) { static_cast<void>(divideByBinomial(p, mu)); }
+// Its table runs the same scheme once more rather than keep every step of
+// each division that nobody asked to see.
+void divide(Polynomial& p, double mu, const Settings& settings) {
+    static_cast<void>(divideByBinomial(p, mu));
+    if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+}
 
 // One run: P and µ typed and divided, then the menu until the user leaves.
-void runOnce() {
+void runOnce(const Settings& settings) {
     auto p = std::make_unique<Polynomial>();
 #if defined(__cpp_lib_smart_ptr_for_overwrite)
     auto mu = std::make_unique_for_overwrite<double>();
@@ -65,7 +71,7 @@ void runOnce() {
     console::printBanner(Task, Domain);
     p->enter();
     readReal(*mu, MuName);
-    divide(*p, *mu);
+    divide(*p, *mu, settings);
 
     for (;;) {
         std::cout << Menu;
@@ -87,7 +93,7 @@ void runOnce() {
                 choice.reset();
                 return;
         }
-        divide(*p, *mu);
+        divide(*p, *mu, settings);
     }
 }
 
@@ -95,9 +101,9 @@ void runOnce() {
 
 void printCredits() { std::cout << Credits; }
 
-int runProgram() {
+int runProgram(const Settings& settings) {
     do {
-        runOnce();
+        runOnce(settings);
     } while (askResumeOrQuit() == RunAnswer::resume);
     return 0;
 }

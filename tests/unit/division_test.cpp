@@ -5,15 +5,19 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
+#include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/streams.hpp"
 
 namespace {
 
 using tessarivand::divideByBinomial;
+using tessarivand::HornerTable;
+using tessarivand::hornerTable;
 using tessarivand::Polynomial;
 using tessarivand::quotientByBinomial;
 using tessarivand::console::toCodePage850;
@@ -145,6 +149,36 @@ TEST(DivideByBinomial, DegreeNineHundredNinetyNineGivesAQuotientOfDegreeNineHund
     for (const char c : identityLine(printed)) parentheses += c == '(' ? 1 : 0;
     // P(X), (X - 1), the quotient's own, its 999 terms, the remainder
     EXPECT_EQ(parentheses, 1u + 1u + 1u + 999u + 1u);
+}
+
+// The table is the division's own arithmetic: its sums are the quotient and
+// the remainder to the last bit, and each product is mu times the sum before.
+TEST(HornerTable, SumsAreTheQuotientAndRemainderBitForBit) {
+    std::mt19937_64 random(19);
+    std::uniform_real_distribution<double> coefficient(-1000.0, 1000.0);
+    std::uniform_real_distribution<double> muValue(-2.0, 2.0);
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    for (int trial = 0; trial < 300; ++trial) {
+        Polynomial p;
+        // Short polynomials, constants among them, as often as long ones.
+        p.degree = static_cast<std::uint32_t>(random() % (trial % 2 == 0 ? 5 : tessarivand::MaxTerms));
+        for (std::uint32_t k = 0; k <= p.degree; ++k) p.coefficients[k] = coefficient(random);
+        const double mu = muValue(random);
+        const HornerTable table = hornerTable(p, mu);
+        const Polynomial q = quotientByBinomial(p, mu);
+        const std::size_t n = p.degree;
+        ASSERT_EQ(table.coefficients.size(), n + 1);
+        ASSERT_EQ(table.products.size(), n);
+        ASSERT_EQ(table.sums.size(), n + 1);
+        EXPECT_EQ(bits(table.mu), bits(mu));
+        for (std::size_t i = 0; i < n; ++i) {
+            EXPECT_EQ(bits(table.coefficients[i]), bits(p.coefficients[n - i])) << trial;
+            EXPECT_EQ(bits(table.sums[i]), bits(q.coefficients[n - 1 - i])) << trial;
+            EXPECT_EQ(bits(table.products[i]), bits(mu * table.sums[i])) << trial;
+        }
+        EXPECT_EQ(bits(table.coefficients[n]), bits(p.coefficients[0])) << trial;
+        EXPECT_EQ(bits(table.sums[n]), bits(p.remainder)) << trial;
+    }
 }
 
 }  // namespace

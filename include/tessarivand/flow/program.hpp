@@ -7,11 +7,17 @@
 
 namespace tessarivand {
 
+// What the command line sets for the whole dialogue.
+struct Settings {
+    // After each printed division, its Horner table (--tableau).
+    bool showHornerTable = false;
+};
+
 // The credits text that opens every run.
 void printCredits();
 
 // The whole dialogue, run after run, until the user quits; returns the exit
 // status, 0.
-int runProgram();
+int runProgram(const Settings& settings = Settings{});
 
 }  // namespace tessarivand

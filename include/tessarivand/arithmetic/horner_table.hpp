@@ -1,0 +1,37 @@
+#pragma once
+
+#include <vector>
+
+#include "tessarivand/polynomial/polynomial.hpp"
+
+// Encoding: what these functions write reaches std::cout and std::cerr as the
+// UTF-8 of their texts, everywhere, unless the program has called
+// console::attachStandardStreams() first; then it goes out as tessarivand's
+// own does: UTF-8 on a terminal, code page 850 into files and pipes.
+
+namespace tessarivand {
+
+// The division of a polynomial of degree n by (X - mu) step by step, from the
+// highest power down: one column per coefficient a[n] … a[0].
+struct HornerTable {
+    double mu = 0.0;
+    // a[n] … a[0], zeros included: n + 1 entries.
+    std::vector<double> coefficients;
+    // Under a[n - 1] … a[0]: mu × the sum of the column before. n entries;
+    // none for a constant.
+    std::vector<double> products;
+    // The quotient's coefficients q[n - 1] … q[0], then the remainder: n + 1
+    // entries, the last one under a[0].
+    std::vector<double> sums;
+};
+
+// The table of the division of p by (X - mu): the very products and sums
+// that quotientByBinomial computes, in its order. Changes nothing in p.
+HornerTable hornerTable(const Polynomial& p, double mu);
+
+// The table under a framed title on standard output, in blocks of
+// consecutive columns no wider than 80 characters, each under the powers of
+// X of its columns; the remainder is set apart by a bar.
+void printHornerTable(const HornerTable& table);
+
+}  // namespace tessarivand

@@ -1,0 +1,145 @@
+// The layout of Horner's table. It sits with the arithmetic rather than
+// beside the expression display, because the polynomial layer below cannot
+// see a HornerTable.
+#include "tessarivand/arithmetic/horner_table.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tessarivand/console/number_format.hpp"
+
+namespace tessarivand {
+
+namespace {
+
+constexpr const char* TitleText =
+    "\n\n\n\n             ****************************************************\n"
+    "             ***       Tableau de Horner de la division       ***\n"
+    "             ****************************************************\n\n"
+    "  Ligne 'µ = ...' : µ × la somme de la colonne précédente.\n"
+    "  Ligne 'Sommes' : les coefficients du quotient, puis le reste après '|'.";
+
+constexpr std::string_view PowersLabel = "Puissances";
+constexpr std::string_view CoefficientsLabel = "Coefficients";
+constexpr std::string_view SumsLabel = "Sommes";
+
+constexpr std::size_t LineWidth = 80;
+constexpr std::string_view ColumnGap = "   ";
+constexpr std::string_view RemainderGap = "   | ";
+// The longest number that formatReal writes, as -1.23457e+308.
+constexpr std::size_t LongestCell = 13;
+
+// Characters on screen: a UTF-8 text counts each of its code points once.
+std::size_t widthOf(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
+}
+
+// The rows of every block, from the top.
+constexpr std::size_t PowersRow = 0;
+constexpr std::size_t CoefficientsRow = 1;
+constexpr std::size_t ProductsRow = 2;
+constexpr std::size_t SumsRow = 3;
+constexpr std::size_t RowCount = 4;
+
+// One column of the table as it is printed: the power of X above it and its
+// three cells (the product's empty under a[n]), as wide as the widest.
+struct Column {
+    std::array<std::string, RowCount> cells;
+    std::size_t width = 0;
+};
+
+// Column i of the table, counted from a[n].
+Column columnAt(const HornerTable& table, std::size_t i) {
+    const std::size_t count = table.coefficients.size();
+    const std::size_t firstProduct = count - std::min(count, table.products.size());
+    Column column;
+    auto& cells = column.cells;
+    cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+    cells[CoefficientsRow] = console::formatReal(table.coefficients[i]);
+    if (i >= firstProduct) cells[ProductsRow] = console::formatReal(table.products[i - firstProduct]);
+    if (i < table.sums.size()) cells[SumsRow] = console::formatReal(table.sums[i]);
+    for (const std::string& cell : cells) column.width = std::max(column.width, cell.size());
+    return column;
+}
+
+// Each row's start, its label padded to the head column's width.
+using Heads = std::array<std::string, RowCount>;
+
+Heads headsFor(const std::string& muLabel) {
+    Heads heads{std::string(PowersLabel), std::string(CoefficientsLabel), muLabel, std::string(SumsLabel)};
+    std::size_t labelWidth = 0;
+    for (const std::string& label : heads) labelWidth = std::max(labelWidth, widthOf(label));
+    for (std::string& head : heads) {
+        head.append(labelWidth - widthOf(head), ' ');
+        head.insert(0, "\n ");
+        head += " |";
+    }
+    return heads;
+}
+
+// The columns of one block, row by row, straight into out. When the block
+// ends the table, its last column is the remainder's.
+void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTable, const Heads& heads) {
+    out += '\n';
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        out += heads[row];
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const std::string& cell = block[i].cells[row];
+            const std::size_t padding = block[i].width - cell.size();
+            const bool isRemainder = endsTable && i + 1 == block.size();
+            if (isRemainder && row == SumsRow) {
+                out += RemainderGap;
+                out.append(padding, ' ');
+            } else {
+                out.append((isRemainder ? RemainderGap.size() : ColumnGap.size()) + padding, ' ');
+            }
+            out += cell;
+        }
+        out.erase(out.find_last_not_of(' ') + 1);  // the blanks of an empty last cell
+    }
+}
+
+}  // namespace
+
+void printHornerTable(const HornerTable& table) {
+    const std::size_t count = table.coefficients.size();
+    if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
+    const Heads heads = headsFor("µ = " + console::formatReal(table.mu));
+    const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
+
+    // Room for the widest cells and a block per column at worst: reserved
+    // but never written, the excess costs nothing, and the text is never
+    // copied as it grows.
+    std::size_t headBytes = 1;
+    for (const std::string& head : heads) headBytes += head.size();
+    std::string out = TitleText;
+    out.reserve(out.size() + count * (RowCount * (RemainderGap.size() + LongestCell) + headBytes));
+
+    // Column by column, a block is laid out as soon as the next column would
+    // not fit beside it; only that block's columns are kept.
+    std::vector<Column> block;
+    std::size_t width = headWidth;
+    for (std::size_t i = 0; i < count; ++i) {
+        Column column = columnAt(table, i);
+        const std::size_t cost = (i + 1 == count ? RemainderGap.size() : ColumnGap.size()) + column.width;
+        if (!block.empty() && width + cost > LineWidth) {
+            appendBlock(out, block, false, heads);
+            block.clear();
+            width = headWidth;
+        }
+        width += cost;
+        block.push_back(std::move(column));
+    }
+    appendBlock(out, block, true, heads);
+    std::cout << out;
+}
+
+}  // namespace tessarivand
