@@ -176,11 +176,46 @@ for (const button of keys.querySelectorAll('button')) {
 
 terminal.onData(type);
 
-// One run with the given command-line arguments.
-async function run(args = []) {
+// Horner's table after each division: the option of the runs to come,
+// remembered for the next visit. Changed during a run, it offers a new one.
+const tableToggle = document.getElementById('show-table');
+const tableRestart = document.getElementById('restart-for-table');
+const TableSetting = 'tessarivand.tableau';
+// Storage may be refused (a private window): the setting then lasts the visit.
+try {
+  tableToggle.checked = localStorage.getItem(TableSetting) === 'oui';
+} catch {}
+
+let runningWithTable = false;
+let restartWanted = false;
+
+function offerRestartForTable() {
+  tableRestart.hidden = !discipline || tableToggle.checked === runningWithTable;
+  tableRestart.textContent = tableToggle.checked ? 'Recommencer avec le tableau' : 'Recommencer sans le tableau';
+}
+
+tableToggle.addEventListener('change', () => {
+  try {
+    localStorage.setItem(TableSetting, tableToggle.checked ? 'oui' : 'non');
+  } catch {}
+  offerRestartForTable();
+  layOut();
+});
+
+// The run in progress ends as at the end of its input, and the next begins.
+tableRestart.addEventListener('click', () => {
+  restartWanted = true;
+  discipline?.end();
+});
+
+// One run, with Horner's table as the page's setting asks.
+async function run() {
   end.hidden = true;
   terminal.reset();
   answered();
+  runningWithTable = tableToggle.checked;
+  const args = runningWithTable ? ['--tableau'] : [];
+  restartWanted = false;
   discipline = createLineDiscipline({
     show: (text) => terminal.write(text),
     write(stream, bytes) {
@@ -190,6 +225,7 @@ async function run(args = []) {
     },
     onKeyMode: setKeyMode,
   });
+  offerRestartForTable();
   setKeyMode(false);
   if (!form.hidden) field.focus();
   else terminal.focus();
@@ -200,10 +236,15 @@ async function run(args = []) {
     endText.textContent = `Le programme n'a pas pu s'exécuter : ${error}`;
   }
   discipline = null;
+  offerRestartForTable();
+  if (restartWanted) {
+    run();
+    return;
+  }
   end.hidden = false;
   setKeyMode(false);
   document.getElementById('restart').focus();
 }
 
-document.getElementById('restart').addEventListener('click', () => run());
+document.getElementById('restart').addEventListener('click', run);
 run();

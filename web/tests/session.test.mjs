@@ -4,7 +4,8 @@
 // corrected with Backspace, a division, the menu's choice 4, then the end
 // prompt: an arrow key (two wrong answers) and q, or the Quitter button on
 // the phone, where the accessibility tree, installability and a reload
-// offline are checked too. Then 80 columns at narrow widths, in Chromium.
+// offline are checked too; on the desktop, Horner's table asked for during a
+// run. Then 80 columns at narrow widths, in Chromium.
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -100,6 +101,18 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   await page.setViewport({ width: 1000, height: 1000 });
   await page.goto(site.url, { timeout: 15000 });
   await session(page, keyboard(page));
+
+  // Horner's table: ticked during a run, it offers a new run with it, and
+  // the next visit remembers it.
+  await page.click('#show-table');
+  await page.click('#restart-for-table');
+  await waitForScreen(page, 'deg(P) =');
+  await page.click('#terminal');
+  for (const line of ['0', '5', '1']) await typeLine(keyboard(page), line);
+  await waitForScreen(page, 'Tableau de Horner de la division');
+  assert.equal(await page.$eval('#restart-for-table', (button) => button.hidden), true);
+  await page.reload({ timeout: 15000 });
+  assert.equal(await page.$eval('#show-table', (toggle) => toggle.checked), true);
 });
 
 // On its own server, which stops at the end for the reload offline.
