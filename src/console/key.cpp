@@ -103,7 +103,10 @@ void setKeySource(KeySource source) { keySource = source; }
 KeyPress readKey() {
     std::cout.flush();
     if (keySource == KeySource::terminalWhenPresent) {
-        if (const std::optional<KeyPress> key = native::readTerminalKey()) return *key;
+        const native::TerminalKey terminal = native::readTerminalKey();
+        using Outcome = native::TerminalKey::Outcome;
+        if (terminal.outcome == Outcome::pressed) return terminal.key;
+        if (terminal.outcome == Outcome::terminalGone) endOfInput();  // the terminal has gone, so end of input
     }
     return readKeyFromStandardInput();
 }
