@@ -6,6 +6,7 @@
 
 #include "key_native.hpp"
 #include "tessarivand/console/streams.hpp"
+#include "test_seams.hpp"
 #include "utf8.hpp"
 
 namespace tessarivand::console {

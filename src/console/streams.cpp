@@ -8,6 +8,7 @@
 
 #include "code_page_850.hpp"
 #include "native_io.hpp"
+#include "test_seams.hpp"
 
 namespace tessarivand::console {
 
