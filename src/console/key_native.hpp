@@ -30,6 +30,12 @@ struct TerminalKey {
 // Enter and without echo, its mode restored before returning.
 TerminalKey readTerminalKey();
 
+// The key pressed, or the terminal gone when there is none.
+inline TerminalKey pressedOrGone(const std::optional<KeyPress>& key) {
+    if (!key) return {TerminalKey::Outcome::terminalGone};
+    return {TerminalKey::Outcome::pressed, *key};
+}
+
 }  // namespace native
 
 // A callable that reads one byte into its argument, true when it did.

@@ -179,9 +179,7 @@ std::optional<KeyPress> readKeyFromTerminal(int fd) {
 native::TerminalKey native::readTerminalKey() {
     const FileDescriptor terminal(::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC));
     if (terminal.get() < 0 || ::isatty(terminal.get()) == 0) return {};
-    const std::optional<KeyPress> key = readKeyFromTerminal(terminal.get());
-    if (!key) return {TerminalKey::Outcome::terminalGone};
-    return {TerminalKey::Outcome::pressed, *key};
+    return pressedOrGone(readKeyFromTerminal(terminal.get()));
 }
 
 }  // namespace tessarivand::console

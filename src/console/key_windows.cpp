@@ -95,9 +95,7 @@ native::TerminalKey native::readTerminalKey() {
     const ConsoleInput console;
     DWORD mode = 0;
     if (!console.isOpen() || ::GetConsoleMode(console.get(), &mode) == 0) return {};
-    const std::optional<KeyPress> key = waitForKey(console.get());
-    if (!key) return {TerminalKey::Outcome::terminalGone};
-    return {TerminalKey::Outcome::pressed, *key};
+    return pressedOrGone(waitForKey(console.get()));
 }
 
 }  // namespace tessarivand::console
