@@ -98,21 +98,15 @@ if(WIN32)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   install(TARGETS tessarivand RUNTIME DESTINATION . COMPONENT windows_zip)
   install(FILES README.md LICENSE DESTINATION . COMPONENT windows_zip)
-  # The page rendered here, on the build machine, as plain text.
-  find_program(TESSARIVAND_GROFF groff)
-  mark_as_advanced(TESSARIVAND_GROFF)
-  if(TESSARIVAND_GROFF)
-    set(manual_text ${PROJECT_BINARY_DIR}/tessarivand.txt)
-    add_custom_command(OUTPUT ${manual_text}
-      COMMAND sh -c "\"$0\" -K utf8 -man -Tutf8 -P -cbou \"$1\" >\"$2\""
-        ${TESSARIVAND_GROFF} ${PROJECT_SOURCE_DIR}/man/tessarivand.1 ${manual_text}
-      DEPENDS ${PROJECT_SOURCE_DIR}/man/tessarivand.1
-      VERBATIM)
-    add_custom_target(manual_text ALL DEPENDS ${manual_text})
-    install(FILES ${manual_text} DESTINATION . COMPONENT windows_zip)
-  else()
-    message(STATUS "groff not found: the zip goes without the manual page")
-  endif()
+  # The page as the site has it, rendered here, on the build machine.
+  set(manual_text ${PROJECT_BINARY_DIR}/tessarivand.txt)
+  add_custom_command(OUTPUT ${manual_text}
+    COMMAND ${CMAKE_COMMAND} -D SOURCE=${PROJECT_SOURCE_DIR}/man/tessarivand.1 -D OUTPUT=${manual_text}
+            -P ${PROJECT_SOURCE_DIR}/cmake/ManualText.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/man/tessarivand.1 ${PROJECT_SOURCE_DIR}/cmake/ManualText.cmake
+    VERBATIM)
+  add_custom_target(manual_text ALL DEPENDS ${manual_text})
+  install(FILES ${manual_text} DESTINATION . COMPONENT windows_zip)
 endif()
 
 # A source archive holds neither builds nor the repository.

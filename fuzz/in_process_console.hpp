@@ -9,6 +9,7 @@
 #include <streambuf>
 #include <string>
 
+#include "console/test_seams.hpp"
 #include "tessarivand/console/key.hpp"
 #include "tessarivand/console/streams.hpp"
 

@@ -4,14 +4,8 @@
 # checked. What it needs is installed when missing.
 set -euo pipefail
 
-if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || ! command -v wine >/dev/null ||
-  ! command -v groff >/dev/null; then
-  sudo=
-  [[ $(id -u) == 0 ]] || sudo=sudo
-  ${sudo} apt-get update
-  DEBIAN_FRONTEND=noninteractive ${sudo} apt-get install -y --no-install-recommends \
-    g++-mingw-w64-x86-64-posix wine wine64 groff
-fi
+bash .ci/install-missing.sh x86_64-w64-mingw32-g++-posix=g++-mingw-w64-x86-64-posix \
+  wine=wine wine=wine64 groff=groff
 
 # The preset runs wine with a throwaway prefix of its own, in build/windows,
 # and without wine's debug output.

@@ -7,17 +7,7 @@
 # the times to the first prompt, printed and judged nowhere.
 set -euo pipefail
 
-missing=()
-command -v em++ >/dev/null || missing+=(emscripten)
-command -v chromium >/dev/null || missing+=(chromium)
-command -v firefox-esr >/dev/null || missing+=(firefox-esr)
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "installing ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash .ci/install-missing.sh em++=emscripten chromium=chromium node=nodejs npm=npm firefox-esr=firefox-esr
 
 timeout 600 npm ci --prefix web --no-audit --no-fund
 timeout 1200 cmake --workflow --preset web

@@ -6,6 +6,8 @@
 
 #include "key_native.hpp"
 #include "tessarivand/console/streams.hpp"
+#include "test_seams.hpp"
+#include "utf8.hpp"
 
 namespace tessarivand::console {
 
@@ -29,13 +31,6 @@ bool consumeEscapeSequence(FollowingByte next) {
         next(byte);
     }
     return true;  // Alt+letter is Esc and the letter
-}
-
-std::size_t utf8Length(unsigned char lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 1;
 }
 
 KeyPress readKeyFromStandardInput() {
@@ -78,7 +73,7 @@ KeyPress judgeTerminalBytes(unsigned char first, FollowingByte next) {
     if (first == Escape) {
         return consumeEscapeSequence(next) ? twoCodes() : oneCode(Escape);
     }
-    if (const std::size_t length = utf8Length(first); length > 1) {
+    if (const std::size_t length = utf8::sequenceLength(first); length > 1) {
         unsigned char byte = 0;
         for (std::size_t i = 1; i < length; ++i) next(byte);
         return oneCode(KeyPress::OtherCharacterCode);
@@ -103,7 +98,10 @@ void setKeySource(KeySource source) { keySource = source; }
 KeyPress readKey() {
     std::cout.flush();
     if (keySource == KeySource::terminalWhenPresent) {
-        if (const std::optional<KeyPress> key = native::readTerminalKey()) return *key;
+        const native::TerminalKey terminal = native::readTerminalKey();
+        using Outcome = native::TerminalKey::Outcome;
+        if (terminal.outcome == Outcome::pressed) return terminal.key;
+        if (terminal.outcome == Outcome::terminalGone) endOfInput();  // the terminal has gone, so end of input
     }
     return readKeyFromStandardInput();
 }

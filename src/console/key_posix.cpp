@@ -6,31 +6,34 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <optional>
 
 #include "key_native.hpp"
-#include "tessarivand/console/streams.hpp"
 
 namespace tessarivand::console {
 
 namespace {
 
-// Bytes of one escape sequence or character arrive together; a pause this
-// long means the key has ended.
-constexpr int FollowingByteWaitMs = 50;
-
-// What the signal handlers need to put the terminal back. Set only while the
-// terminal is raw.
-volatile sig_atomic_t rawFd = -1;
-termios savedMode{};
-termios rawMode{};
-
 constexpr std::array<int, 5> RestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
-std::array<struct sigaction, RestoringSignals.size()> previousActions{};
+
+// The signal state, in one place: what the handler reads to put the terminal
+// back, and the handlers it stands in for. A handler may call only async-signal-safe functions
+// (tcsetattr, sigaction, sigprocmask, raise) and may read only what cannot
+// change under it: rawFd is a volatile sig_atomic_t, set only while the
+// terminal is raw, and the rest is written only with the restoring signals
+// blocked (RestoringSignalsBlocked), before rawFd tells of it.
+struct SignalState {
+    volatile sig_atomic_t rawFd = -1;
+    termios savedMode{};
+    termios rawMode{};
+    std::array<struct sigaction, RestoringSignals.size()> previousActions{};
+};
+SignalState signalState;
 
 void restoreThenDeliver(int signal) {
     const int savedErrno = errno;
-    const int fd = rawFd;
-    if (fd >= 0) ::tcsetattr(fd, TCSANOW, &savedMode);
+    const int fd = signalState.rawFd;
+    if (fd >= 0) ::tcsetattr(fd, TCSANOW, &signalState.savedMode);
     // Let the signal do what it would have done, with the terminal sane.
     struct sigaction deflt {};
     deflt.sa_handler = SIG_DFL;
@@ -44,7 +47,7 @@ void restoreThenDeliver(int signal) {
     ::raise(signal);
     // Only a stop comes back here, once the shell continues the program.
     ::sigaction(signal, &mine, nullptr);
-    if (fd >= 0) ::tcsetattr(fd, TCSANOW, &rawMode);
+    if (fd >= 0) ::tcsetattr(fd, TCSANOW, &signalState.rawMode);
     errno = savedErrno;
 }
 
@@ -77,13 +80,14 @@ public:
         const RestoringSignalsBlocked blocked;
         // Without the saved mode there is nothing to come back to: leave
         // the terminal and the handlers alone.
-        if (::tcgetattr(fd, &savedMode) != 0) return;
-        rawMode = savedMode;
+        if (::tcgetattr(fd, &signalState.savedMode) != 0) return;
+        termios& rawMode = signalState.rawMode;
+        rawMode = signalState.savedMode;
         rawMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
         rawMode.c_cc[VMIN] = 1;
         rawMode.c_cc[VTIME] = 0;
         installHandlers();
-        rawFd = fd;
+        signalState.rawFd = fd;
         active_ = true;
         ::tcsetattr(fd, TCSANOW, &rawMode);
     }
@@ -96,8 +100,8 @@ public:
         // mode back on its return. Held signals arrive after, with the
         // terminal sane and the previous handlers in place.
         const RestoringSignalsBlocked blocked;
-        rawFd = -1;
-        ::tcsetattr(fd_, TCSANOW, &savedMode);
+        signalState.rawFd = -1;
+        ::tcsetattr(fd_, TCSANOW, &signalState.savedMode);
         restoreHandlers();
     }
 
@@ -110,15 +114,16 @@ private:
         ::sigemptyset(&action.sa_mask);
         for (const int signal : RestoringSignals) ::sigaddset(&action.sa_mask, signal);
         for (std::size_t i = 0; i < RestoringSignals.size(); ++i) {
-            ::sigaction(RestoringSignals[i], nullptr, &previousActions[i]);
+            struct sigaction& previous = signalState.previousActions[i];
+            ::sigaction(RestoringSignals[i], nullptr, &previous);
             // A signal that the program was started to ignore (nohup, a
             // background job) stays ignored: it cannot end the wait.
-            if (previousActions[i].sa_handler != SIG_IGN) ::sigaction(RestoringSignals[i], &action, nullptr);
+            if (previous.sa_handler != SIG_IGN) ::sigaction(RestoringSignals[i], &action, nullptr);
         }
     }
     static void restoreHandlers() {
         for (std::size_t i = 0; i < RestoringSignals.size(); ++i) {
-            ::sigaction(RestoringSignals[i], &previousActions[i], nullptr);
+            ::sigaction(RestoringSignals[i], &signalState.previousActions[i], nullptr);
         }
     }
 
@@ -160,31 +165,21 @@ ReadResult readByte(int fd, int timeoutMs, unsigned char& byte) {
     return received == 1 ? ReadResult::byte : ReadResult::closed;
 }
 
-// The terminal being read, for the bytes that follow the first of a key.
-int keyFd = -1;
-
-bool followingByte(unsigned char& byte) { return readByte(keyFd, FollowingByteWaitMs, byte) == ReadResult::byte; }
-
-KeyPress readKeyFromTerminal(int fd) {
-    std::optional<KeyPress> key;
-    {
-        const RawTerminal raw(fd);
-        unsigned char first = 0;
-        if (readByte(fd, -1, first) == ReadResult::byte) {
-            keyFd = fd;
-            key = judgeTerminalBytes(first, followingByte);
-        }
-    }
-    if (!key) endOfInput();  // the terminal has gone
-    return *key;
+// Nothing when the terminal has gone before its first byte.
+std::optional<KeyPress> readKeyFromTerminal(int fd) {
+    const RawTerminal raw(fd);
+    unsigned char first = 0;
+    if (readByte(fd, -1, first) != ReadResult::byte) return std::nullopt;
+    const auto next = [fd](unsigned char& byte) { return readByte(fd, FollowingByteWaitMs, byte) == ReadResult::byte; };
+    return judgeTerminalBytes(first, next);
 }
 
 }  // namespace
 
-std::optional<KeyPress> native::readTerminalKey() {
+native::TerminalKey native::readTerminalKey() {
     const FileDescriptor terminal(::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC));
-    if (terminal.get() < 0 || ::isatty(terminal.get()) == 0) return std::nullopt;
-    return readKeyFromTerminal(terminal.get());
+    if (terminal.get() < 0 || ::isatty(terminal.get()) == 0) return {};
+    return pressedOrGone(readKeyFromTerminal(terminal.get()));
 }
 
 }  // namespace tessarivand::console

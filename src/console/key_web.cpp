@@ -1,7 +1,6 @@
 #include <emscripten.h>
 
 #include "key_native.hpp"
-#include "tessarivand/console/streams.hpp"
 
 // The key of the end prompt, from the page's terminal (Module.terminal): its
 // line discipline is switched to one key at once, without echo, for the wait.
@@ -10,9 +9,6 @@ namespace tessarivand::console {
 
 namespace {
 
-// The bytes of one escape sequence come in one piece of typed data; a pause
-// this long means the key has ended.
-constexpr int FollowingByteWaitMs = 50;
 constexpr int WaitForever = -1;
 
 // clang-format off
@@ -46,15 +42,13 @@ bool followingByte(unsigned char& byte) {
 
 }  // namespace
 
-std::optional<KeyPress> native::readTerminalKey() {
-    std::optional<KeyPress> key;
-    {
-        const KeyMode mode;
-        const int first = terminalKeyByte(WaitForever);
-        if (first >= 0) key = judgeTerminalBytes(static_cast<unsigned char>(first), followingByte);
-    }
-    if (!key) endOfInput();  // the page's input has ended
-    return key;
+// The page's terminal is always there; its input may have ended.
+native::TerminalKey native::readTerminalKey() {
+    const KeyMode mode;
+    const int first = terminalKeyByte(WaitForever);
+    if (first < 0) return {TerminalKey::Outcome::terminalGone};
+    const auto next = [](unsigned char& byte) { return followingByte(byte); };
+    return {TerminalKey::Outcome::pressed, judgeTerminalBytes(static_cast<unsigned char>(first), next)};
 }
 
 }  // namespace tessarivand::console

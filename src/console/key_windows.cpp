@@ -3,7 +3,6 @@
 #include <atomic>
 
 #include "key_native.hpp"
-#include "tessarivand/console/streams.hpp"
 
 namespace tessarivand::console {
 
@@ -92,13 +91,11 @@ std::optional<KeyPress> waitForKey(HANDLE console) {
 
 }  // namespace
 
-std::optional<KeyPress> native::readTerminalKey() {
+native::TerminalKey native::readTerminalKey() {
     const ConsoleInput console;
     DWORD mode = 0;
-    if (!console.isOpen() || ::GetConsoleMode(console.get(), &mode) == 0) return std::nullopt;
-    const std::optional<KeyPress> key = waitForKey(console.get());
-    if (!key) endOfInput();  // the console has gone
-    return key;
+    if (!console.isOpen() || ::GetConsoleMode(console.get(), &mode) == 0) return {};
+    return pressedOrGone(waitForKey(console.get()));
 }
 
 }  // namespace tessarivand::console

@@ -7,7 +7,8 @@
 
 // What the console layer needs of the system for the standard streams, one
 // implementation per platform (native_io_posix.cpp, native_io_windows.cpp,
-// native_io_web.cpp). Everything else about the streams is shared.
+// native_io_web.cpp); what POSIX and the page do alike is in
+// native_io_standard.cpp. Everything else about the streams is shared.
 namespace tessarivand::console::native {
 
 enum class Stream { input, output, error };

@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "native_io.hpp"
 
@@ -49,13 +48,5 @@ std::size_t readInput(char* buffer, std::size_t size) {
     } while (received < 0 && errno == EINTR);
     return received > 0 ? static_cast<std::size_t>(received) : 0;
 }
-// Arguments arrive as the bytes that were typed, UTF-8.
-std::vector<std::string> commandLineArguments(int argc, const char* const* argv) {
-    return {argv, argv + (argc > 0 ? argc : 0)};
-}
-
-std::string lastErrorMessage() { return std::strerror(errno); }
-
-void exitNow(int status) { ::_exit(status); }
 
 }  // namespace tessarivand::console::native

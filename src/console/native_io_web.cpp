@@ -1,8 +1,6 @@
 #include <emscripten.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 
 #include "native_io.hpp"
 
@@ -43,13 +41,5 @@ bool writeText(Stream stream, std::string_view utf8) {
 bool writeBytes(Stream stream, std::string_view bytes) { return writeText(stream, bytes); }
 
 std::size_t readInput(char* buffer, std::size_t size) { return terminalRead(buffer, size); }
-// Arguments arrive as the bytes that were typed, UTF-8.
-std::vector<std::string> commandLineArguments(int argc, const char* const* argv) {
-    return {argv, argv + (argc > 0 ? argc : 0)};
-}
-
-std::string lastErrorMessage() { return std::strerror(errno); }
-
-void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "console/utf8.hpp"
 #include "tessarivand/console/key.hpp"
 #include "tessarivand/console/streams.hpp"
 
@@ -26,9 +27,6 @@ constexpr const char* WrongCharacter =
 // The blanks that end a word for the stream's extraction.
 bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-// A byte that continues a UTF-8 character: a typed "é" is one character.
-bool continuesCharacter(int c) { return (c & 0xC0) == 0x80; }
-
 struct Word {
     int first = 0;
     bool single = true;
@@ -45,7 +43,8 @@ Word readWord() {
     word.first = std::cin.eof() ? EndOfFile : in->sbumpc();
     if (word.first == EndOfFile) console::endOfInput();
     for (int next = in->sgetc(); next != EndOfFile && !isBlank(next); next = in->snextc()) {
-        if (!continuesCharacter(next)) word.single = false;
+        // A typed "é" is one character.
+        if (!console::utf8::isContinuation(static_cast<unsigned char>(next))) word.single = false;
     }
     return word;
 }

@@ -52,9 +52,6 @@ constexpr ReaderTexts MenuChoiceTexts{
     .closing = " \" .\n\n\n",
 };
 
-// Degrees stay below the number of coefficient slots of a polynomial.
-constexpr std::int32_t NaturalLimit = 1000;
-
 std::string withName(std::string_view text, const std::string& displayName) {
     std::string message(text);
     message += displayName;

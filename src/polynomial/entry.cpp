@@ -14,6 +14,9 @@ namespace {
 using console::formatInteger;
 using console::formatReal;
 
+// A degree that readNatural accepts is one that the coefficient slots hold.
+static_assert(static_cast<std::uint32_t>(NaturalLimit) == MaxTerms);
+
 constexpr const char* DegreeTitle =
     "\n\n\n        ***************************************************************\n"
     "        ***           Saisie du degré de votre polynôme             ***\n"

@@ -11,6 +11,7 @@
 #include "tessarivand/flow/program.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
+#include "test_seams.hpp"
 
 namespace {
 

@@ -28,10 +28,4 @@ struct KeyPress {
 // is gone, the program ends there (status 1).
 KeyPress readKey();
 
-// Where readKey takes the key. The program always looks for its terminal; a
-// fuzz or test process that may itself run on a terminal chooses standard
-// input, so that the key is the next byte of std::cin as without a terminal.
-enum class KeySource { terminalWhenPresent, standardInput };
-void setKeySource(KeySource source);
-
 }  // namespace tessarivand::console

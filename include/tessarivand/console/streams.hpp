@@ -32,12 +32,4 @@ std::vector<std::string> commandLineArguments(int argc, const char* const* argv)
 // attachStandardStreams() was called.
 [[noreturn]] void endOfInput();
 
-// What endOfInput does after its notice, for a fuzz or test process that runs
-// the dialogue in process and must survive its end. Such a handler throws an
-// exception of the caller's own type, caught by the caller, so that unwinding
-// releases every object of the dialogue. The program itself never sets one; a
-// null handler, or one that returns, ends the process with status 1.
-using EndOfInputHandler = void (*)();
-void setEndOfInputHandler(EndOfInputHandler handler);
-
 }  // namespace tessarivand::console

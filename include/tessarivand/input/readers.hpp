@@ -17,7 +17,11 @@ namespace tessarivand {
 // Any real number that a double holds.
 void readReal(double& value, std::string displayName);
 
-// A natural number below 1000.
+// The bound of readNatural, which its texts name. It is MaxTerms, the number
+// of a polynomial's coefficient slots, from the layer above.
+inline constexpr std::int32_t NaturalLimit = 1000;
+
+// A natural number below NaturalLimit.
 void readNatural(std::int32_t& value, std::string displayName);
 
 // 1, 2, 3 or 4.

@@ -1,7 +1,8 @@
-# The manual page as plain UTF-8 text for the site: rendered by groff where it
-# is installed (-k: the page is UTF-8), else its source. A byte order mark first, so that a browser
-# reads it as UTF-8 whatever type the host gives it.
-#   cmake -D SOURCE=man/tessarivand.1 -D OUTPUT=site/tessarivand.txt -P manual_text.cmake
+# The manual page as plain UTF-8 text, the same bytes for the site and the
+# Windows zip: rendered by groff where it is installed (-k: the page is
+# UTF-8), else its source. A byte order mark first, so that a browser or an
+# editor reads it as UTF-8 whatever it is told of the file.
+#   cmake -D SOURCE=man/tessarivand.1 -D OUTPUT=tessarivand.txt -P cmake/ManualText.cmake
 find_program(groff groff)
 find_program(col col)
 set(text "")

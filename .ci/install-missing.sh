@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what a step lacks, from Debian's archive:
+#   bash .ci/install-missing.sh command=package...
+# Each package whose command is missing is installed, all in one apt-get run
+# after one update, through sudo unless already root. A command may be named
+# in several pairs when it needs several packages.
+set -euo pipefail
+
+missing=()
+for pair in "$@"; do
+  command -v "${pair%%=*}" >/dev/null || missing+=("${pair#*=}")
+done
+[[ ${#missing[@]} -gt 0 ]] || exit 0
+
+echo "installing ${missing[*]}"
+sudo=()
+[[ $(id -u) == 0 ]] || sudo=(sudo)
+"${sudo[@]}" apt-get update
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
