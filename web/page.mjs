@@ -37,6 +37,11 @@ const fit = new FitAddon(); // for the rows only: the columns stay 80
 terminal.loadAddon(fit);
 terminal.open(document.getElementById('terminal'));
 terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true');
+// A key released while the focus was elsewhere (the end of a run moves it
+// to the restart button at the press of q) never reaches the widget, which
+// then takes the next text of an input event (dictation, a soft keyboard)
+// for that key's own and drops it. Back in the terminal, the key is up.
+terminal.textarea.addEventListener('focus', () => terminal.textarea.dispatchEvent(new KeyboardEvent('keyup')));
 
 const box = document.getElementById('box');
 const field = document.getElementById('line');

@@ -103,12 +103,17 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   await session(page, keyboard(page));
 
   // Horner's table: ticked during a run, it offers a new run with it, and
-  // the next visit remembers it.
+  // the next visit remembers it. Its lines reach the terminal itself as
+  // input events, as a soft keyboard or dictation sends them.
   await page.click('#show-table');
   await page.click('#restart-for-table');
   await waitForScreen(page, 'deg(P) =');
   await page.click('#terminal');
-  for (const line of ['0', '5', '1']) await typeLine(keyboard(page), line);
+  const cdp = await page.createCDPSession();
+  for (const line of ['0', '5', '1']) {
+    await cdp.send('Input.insertText', { text: line });
+    await page.keyboard.press('Enter');
+  }
   await waitForScreen(page, 'Tableau de Horner de la division');
   assert.equal(await page.$eval('#restart-for-table', (button) => button.hidden), true);
   await page.reload({ timeout: 15000 });
