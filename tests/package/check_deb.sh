@@ -4,7 +4,7 @@
 # dpkg -x, runs the program from there on a short scripted session, and builds
 # examples/ against the CMake package that it holds. Where lintian is
 # installed, a single error of it fails the check (its warnings are listed in
-# CONTRIBUTING.md). Skipped without dpkg-deb.
+# docs/packaging.md). Skipped without dpkg-deb.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
