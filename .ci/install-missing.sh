@@ -3,12 +3,19 @@
 #   bash .ci/install-missing.sh command=package...
 # Each package whose command is missing is installed, all in one apt-get run
 # after one update, through sudo unless already root. A command may be named
-# in several pairs when it needs several packages.
+# in several pairs when it needs several packages. A package with no command
+# (a header-only library) is named by a file it installs:
+#   /usr/include/boost/version.hpp=libboost-dev
 set -euo pipefail
 
 missing=()
 for pair in "$@"; do
-  command -v "${pair%%=*}" >/dev/null || missing+=("${pair#*=}")
+  probe="${pair%%=*}"
+  if [[ ${probe} == /* ]]; then
+    [[ -e ${probe} ]] || missing+=("${pair#*=}")
+  else
+    command -v "${probe}" >/dev/null || missing+=("${pair#*=}")
+  fi
 done
 [[ ${#missing[@]} -gt 0 ]] || exit 0
 
