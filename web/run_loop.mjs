@@ -35,14 +35,15 @@ export function startRuns({ compiled, terminal, layOut }) {
     terminal,
     type,
     onToggle() {
-      typing.show(run.discipline !== null, run.keyMode);
+      showTyping();
       layOut();
     },
   });
+  const showTyping = () => typing.show(run.discipline !== null, run.keyMode, run.settings?.exact);
 
   function setKeyMode(on) {
     run.keyMode = on;
-    typing.show(run.discipline !== null, on);
+    showTyping();
     layOut();
     typing.focus(on);
   }

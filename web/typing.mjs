@@ -13,13 +13,15 @@ function pointForComma(field) {
 }
 
 // onToggle() follows the "Champ de saisie" box. Returns show(running,
-// keyMode), which shows what fits the run's state, and focus(keyMode,
-// anywhere), which puts the focus where the next answer is typed.
+// keyMode, fractions), which shows what fits the run's state (the "/" key
+// for a run that reads fractions), and focus(keyMode, anywhere), which puts
+// the focus where the next answer is typed.
 export function createTyping({ terminal, type, onToggle }) {
   const field = document.getElementById('line');
   const form = document.getElementById('typing');
   const fieldToggle = document.getElementById('show-field');
   const keys = document.getElementById('keys');
+  const fraction = document.getElementById('fraction');
 
   fieldToggle.checked = matchMedia('(pointer: coarse), (hover: none)').matches;
   fieldToggle.addEventListener('change', onToggle);
@@ -42,8 +44,9 @@ export function createTyping({ terminal, type, onToggle }) {
   terminal.onData(type);
 
   return {
-    show(running, keyMode) {
+    show(running, keyMode, fractions) {
       keys.hidden = !keyMode;
+      fraction.hidden = !fractions;
       form.hidden = !fieldToggle.checked || keyMode || !running;
     },
     // In key mode the terminal, so that a hardware key answers too; else the
