@@ -1,12 +1,12 @@
 // One scripted session in the page, in three places: desktop Chromium typed
 // with keys, a phone's emulation (Pixel 5, touch) whose every line comes as
-// input events into the page's field, and Firefox typed with keys. A degree
-// corrected with Backspace, a division, the menu's choice 4, then the end
-// prompt: an arrow key (two wrong answers) and q, or the Quitter button on
-// the phone, where the accessibility tree, installability and a reload
-// offline are checked too; on the desktop, Horner's table asked for during a
-// run and the exact mode's box beside it. A fraction typed in an exact run.
-// Then 80 columns at narrow widths, in Chromium.
+// input events into the page's field, and Firefox typed with keys. A degree corrected with Backspace, a
+// division, the menu's choice 4, then the end prompt: an arrow key (two
+// wrong answers) and q, or the Quitter button on the phone, where the
+// accessibility tree, installability and a reload offline are checked too;
+// on the desktop, Horner's table asked for during a run, with a table too
+// long for the live region, and the exact mode's box beside it. A fraction
+// typed in an exact run. Then 80 columns at narrow widths, in Chromium.
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -30,20 +30,20 @@ after(async () => {
   site?.stop();
 });
 
-// Typing with keys into the terminal, the field put away as a desktop user may.
-function keyboard(page) {
+// Typing with keys into the terminal, the field put away as a desktop user
+// may: keys as puppeteer presses them, or as WebDriver's Send Keys sends them.
+function keyboard(page, keys = { text: (text) => page.keyboard.type(text), key: (name) => page.keyboard.press(name) }) {
   return {
     async start() {
       if (await page.$eval('#show-field', (toggle) => toggle.checked)) await page.click('#show-field');
       await page.click('#terminal');
     },
-    text: (text) => page.keyboard.type(text),
-    key: (name) => page.keyboard.press(name),
+    ...keys,
     async endPrompt() {
-      await page.keyboard.press('ArrowUp');
+      await keys.key('ArrowUp');
       await waitForScreen(page, 'Votre saisie est FAUSSE', 2);
       assert.equal(await page.$eval('#end', (end) => end.hidden), true);
-      await page.keyboard.press('q');
+      await keys.key('q');
       return 2;
     },
   };
@@ -70,25 +70,56 @@ async function typeLine(input, text) {
   await input.key('Enter');
 }
 
+// Steps of a run: text and a key, or lines (each sent with Enter), then what
+// the screen shows; where spoken is given, the live region's text must
+// match it.
+async function runSteps(page, input, steps) {
+  for (const { text, key, lines = [], screen, spoken } of steps) {
+    if (text) await input.text(text);
+    if (key) await input.key(key);
+    for (const line of lines) await typeLine(input, line);
+    if (screen) await waitForScreen(page, screen);
+    if (spoken) {
+      await page.waitForFunction((wanted) => new RegExp(wanted).test(document.getElementById('spoken').textContent), {}, spoken.source);
+    }
+  }
+}
+
+// The menu's prompt, the end of what the region says after a division.
+const MenuPrompt = 'Veuillez entrer 1 , 2 , 3 ou 4 :  Votre Choix =';
+
+const Session = [
+  { text: '3', key: 'Backspace' },
+  { lines: ['2'], screen: 'Le nombre entier naturel entré est " deg(P) = 2 " .' },
+  { lines: ['1', '-3', '2'], screen: 'P(X) = (1 X^2) + (-3 X) + (2)' },
+  {
+    lines: ['1'],
+    screen: 'P(X) = (X - 1).((1 X) + (-2)) + (0)',
+    spoken: new RegExp(`^Saisie Confirmée !!!\nLe nombre réel entré est " µ = 1 " \\.\n[^]*${MenuPrompt}$`),
+  },
+  { lines: ['4'], screen: "Appuyez sur 'Q' ou 'q' pour Quitter" },
+];
+
+// With Horner's table, degree 80: far more than the live region reads
+// whole; it reads the table's last lines and the prompt.
+const LongTable = [
+  {
+    lines: ['80', ...Array(81).fill('1'), '2'],
+    screen: '4. Reprendre/Quitter le programme',
+    spoken: new RegExp(
+      `^Un long texte a été écrit à l'écran\\. En voici les dernières lignes :\n(?=[^]*Sommes)[^]{1,600}${MenuPrompt}$`,
+    ),
+  },
+];
+
 async function session(page, input) {
   await waitForScreen(page, 'deg(P) =');
   assert.equal(await page.title(), "TESSARIVAND : division d'un polynôme réel par (X - µ)");
   await input.start();
-
-  await input.text('3');
-  await input.key('Backspace');
-  await typeLine(input, '2');
-  await waitForScreen(page, 'Le nombre entier naturel entré est " deg(P) = 2 " .');
-
-  for (const coefficient of ['1', '-3', '2']) await typeLine(input, coefficient);
-  await waitForScreen(page, 'P(X) = (1 X^2) + (-3 X) + (2)');
-  await typeLine(input, '1');
-  await waitForScreen(page, 'P(X) = (X - 1).((1 X) + (-2)) + (0)');
-  await typeLine(input, '4');
-  await waitForScreen(page, "Appuyez sur 'Q' ou 'q' pour Quitter");
+  await runSteps(page, input, Session);
 
   const wrongAnswers = await input.endPrompt();
-  await page.waitForSelector('#end:not([hidden])', { timeout: 10000 });
+  await page.waitForFunction(() => !document.getElementById('end').hidden, { timeout: 10000 });
   assert.equal(await page.$eval('#end-text', (text) => text.textContent), 'Le programme est terminé (statut 0).');
   const screen = await screenText(page);
   assert.equal(screen.split('Votre saisie est FAUSSE').length - 1, wrongAnswers, 'an arrow is two answers, q none');
@@ -114,11 +145,7 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   await waitForScreen(page, 'deg(P) =');
   await page.click('#terminal');
   const cdp = await page.createCDPSession();
-  for (const line of ['0', '5', '1']) {
-    await cdp.send('Input.insertText', { text: line });
-    await page.keyboard.press('Enter');
-  }
-  await waitForScreen(page, 'Tableau de Horner de la division');
+  await runSteps(page, { text: (text) => cdp.send('Input.insertText', { text }), key: (name) => page.keyboard.press(name) }, LongTable);
   assert.equal(await page.$eval('#restart-with-settings', (button) => button.hidden), true);
 
   // The exact mode beside it: the one offer names both settings of the next
@@ -170,6 +197,9 @@ test('a phone: input events, French for screen readers, installable, offline', {
     assert.match(tree, /Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 : +deg\(P\) =/);
     assert.match(tree, /Saisie du terminal/);
     assert.doesNotMatch(tree, /\*\*|Terminal input|Too much output/);
+    const region = (await page.accessibility.snapshot()).children.find((node) => node.role === 'region');
+    assert.equal(region.name, 'Texte du programme', 'the live region found by its name');
+    assert.equal(region.children.find((node) => node.role === 'log').name, '', 'no name spoken before each message');
     const cdp = await page.createCDPSession();
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
