@@ -1,6 +1,7 @@
-// One scripted session in the page, in three places: desktop Chromium typed
+// One scripted session in the page, in four places: desktop Chromium typed
 // with keys, a phone's emulation (Pixel 5, touch) whose every line comes as
-// input events into the page's field, and Firefox typed with keys. A degree corrected with Backspace, a
+// input events into the page's field, Firefox typed with keys, and WebKitGTK
+// typed through WebDriver's Send Keys. A degree corrected with Backspace, a
 // division, the menu's choice 4, then the end prompt: an arrow key (two
 // wrong answers) and q, or the Quitter button on the phone, where the
 // accessibility tree, installability and a reload offline are checked too;
@@ -15,6 +16,7 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { KnownDevices } from 'puppeteer-core';
 import { launchChromium, launchFirefox, serveSite, screenText, waitForScreen } from './browser.mjs';
+import { launchWebKit } from './webdriver.mjs';
 
 const siteDir = process.env.SITE_DIR ?? fileURLToPath(new URL('../../build/web/site', import.meta.url));
 let site;
@@ -49,6 +51,12 @@ function keyboard(page, keys = { text: (text) => page.keyboard.type(text), key: 
   };
 }
 
+const sendKeys = (page) =>
+  keyboard(page, {
+    text: (text) => page.sendKeys('.xterm-helper-textarea', text),
+    key: (name) => page.sendKeys('.xterm-helper-textarea', name),
+  });
+
 // A soft keyboard's way: text as input events into the field, Enter to send.
 async function softKeyboard(page) {
   const session = await page.createCDPSession();
@@ -71,14 +79,19 @@ async function typeLine(input, text) {
 }
 
 // Steps of a run: text and a key, or lines (each sent with Enter), then what
-// the screen shows; where spoken is given, the live region's text must
-// match it.
+// the screen shows, with the result's two frames of 80 asterisks whole where
+// framed is set; where spoken is given, the live region's text must match
+// it.
 async function runSteps(page, input, steps) {
-  for (const { text, key, lines = [], screen, spoken } of steps) {
+  for (const { text, key, lines = [], screen, framed, spoken } of steps) {
     if (text) await input.text(text);
     if (key) await input.key(key);
     for (const line of lines) await typeLine(input, line);
     if (screen) await waitForScreen(page, screen);
+    if (framed) {
+      const rows = (await screenText(page)).split('\n');
+      assert.ok(rows.filter((row) => row.trim() === '*'.repeat(80)).length >= 2, 'the frames of 80 columns whole');
+    }
     if (spoken) {
       await page.waitForFunction((wanted) => new RegExp(wanted).test(document.getElementById('spoken').textContent), {}, spoken.source);
     }
@@ -95,6 +108,7 @@ const Session = [
   {
     lines: ['1'],
     screen: 'P(X) = (X - 1).((1 X) + (-2)) + (0)',
+    framed: true,
     spoken: new RegExp(`^Saisie Confirmée !!!\nLe nombre réel entré est " µ = 1 " \\.\n[^]*${MenuPrompt}$`),
   },
   { lines: ['4'], screen: "Appuyez sur 'Q' ou 'q' pour Quitter" },
@@ -227,17 +241,23 @@ test('Firefox, typed with keys', { timeout: 90000 }, async () => {
   }
 });
 
+test('WebKitGTK, typed through Send Keys', { timeout: 90000 }, async () => {
+  const webkit = await launchWebKit();
+  try {
+    await webkit.goto(site.url);
+    await session(webkit, sendKeys(webkit));
+  } finally {
+    await webkit.close();
+  }
+});
+
 test('80 columns at 320, 360 and 412 px, the page never wider than the window', { timeout: 60000 }, async () => {
   for (const width of [320, 360, 412]) {
     const page = await chromium.newPage();
     await page.setViewport({ width, height: 800, hasTouch: true, isMobile: true });
     await page.goto(site.url, { timeout: 15000 });
     await waitForScreen(page, 'deg(P) =');
-    const input = await softKeyboard(page);
-    for (const line of ['0', '1', '1']) await typeLine(input, line);
-    await waitForScreen(page, 'P(X) = (X - 1).(0) + (1)');
-    const rows = (await screenText(page)).split('\n');
-    assert.ok(rows.filter((row) => row.trim() === '*'.repeat(80)).length >= 2, `the result's frames whole at ${width} px`);
+    await runSteps(page, await softKeyboard(page), [{ lines: ['0', '1', '1'], screen: 'P(X) = (X - 1).(0) + (1)', framed: true }]);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `no overflow at ${width} px`);
     await page.close();
   }
