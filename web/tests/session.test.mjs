@@ -186,16 +186,10 @@ test('the exact mode, a fraction typed in the field', { todo: !programIsExact, t
   await page.click('#restart-with-settings');
   await waitForScreen(page, 'deg(P) =');
   if (!(await page.$eval('#show-field', (toggle) => toggle.checked))) await page.click('#show-field');
-  for (const line of ['0', '1']) {
-    await page.type('#line', line);
-    await page.keyboard.press('Enter');
-  }
-  await waitForScreen(page, 'Réel :  µ =');
-  await page.type('#line', '2');
+  const field = { text: (text) => page.type('#line', text), key: (name) => page.keyboard.press(name) };
+  await runSteps(page, field, [{ lines: ['0', '1'], screen: 'Réel :  µ =' }, { text: '2' }]);
   await page.click('#fraction');
-  await page.type('#line', '3');
-  await page.keyboard.press('Enter');
-  await waitForScreen(page, 'Le nombre réel entré est " µ = 2/3 " .');
+  await runSteps(page, field, [{ lines: ['3'], screen: 'Le nombre réel entré est " µ = 2/3 " .' }]);
   await context.close();
 });
 
