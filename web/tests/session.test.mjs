@@ -201,11 +201,12 @@ test('a phone: input events, French for screen readers, installable, offline', {
     await page.emulate(KnownDevices['Pixel 5']);
     await page.goto(ownSite.url, { timeout: 15000 });
     await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('deg(P) ='));
-    const tree = JSON.stringify(await page.accessibility.snapshot());
+    const snapshot = await page.accessibility.snapshot();
+    const tree = JSON.stringify(snapshot);
     assert.match(tree, /Veuillez entrer un Nombre Entier Naturel Inférieur à 1000 : +deg\(P\) =/);
     assert.match(tree, /Saisie du terminal/);
     assert.doesNotMatch(tree, /\*\*|Terminal input|Too much output/);
-    const region = (await page.accessibility.snapshot()).children.find((node) => node.role === 'region');
+    const region = snapshot.children.find((node) => node.role === 'region');
     assert.equal(region.name, 'Texte du programme', 'the live region found by its name');
     assert.equal(region.children.find((node) => node.role === 'log').name, '', 'no name spoken before each message');
     const cdp = await page.createCDPSession();
