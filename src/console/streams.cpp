@@ -8,6 +8,7 @@
 
 #include "code_page_850.hpp"
 #include "native_io.hpp"
+#include "stream_buffer_swap.hpp"
 #include "test_seams.hpp"
 
 namespace tessarivand::console {
@@ -108,31 +109,22 @@ private:
 
 class StandardStreams {
 public:
-    StandardStreams()
-        : out_(native::Stream::output, true),
-          err_(native::Stream::error, false),
-          savedIn_(std::cin.rdbuf(&in_)),
-          savedOut_(std::cout.rdbuf(&out_)),
-          savedErr_(std::cerr.rdbuf(&err_)) {}
+    StandardStreams() : out_(native::Stream::output, true), err_(native::Stream::error, false) {}
     StandardStreams(const StandardStreams&) = delete;
     StandardStreams& operator=(const StandardStreams&) = delete;
 
     // The library's own exit-time flush of std::cout comes after this object
-    // is gone, so hand the streams back their earlier buffers first.
-    ~StandardStreams() {
-        std::cout.flush();
-        std::cin.rdbuf(savedIn_);
-        std::cout.rdbuf(savedOut_);
-        std::cerr.rdbuf(savedErr_);
-    }
+    // is gone, so the streams get their earlier buffers back first: the swaps,
+    // declared after the buffers, end before them.
+    ~StandardStreams() { std::cout.flush(); }
 
 private:
     InputBuffer in_;
     OutputBuffer out_;
     OutputBuffer err_;
-    std::streambuf* savedIn_;
-    std::streambuf* savedOut_;
-    std::streambuf* savedErr_;
+    StreamBufferSwap inSwap_{std::cin, &in_};
+    StreamBufferSwap outSwap_{std::cout, &out_};
+    StreamBufferSwap errSwap_{std::cerr, &err_};
 };
 
 }  // namespace

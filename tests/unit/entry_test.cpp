@@ -6,11 +6,13 @@
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
+#include "stream_buffer_swap.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace {
 
 using tessarivand::Polynomial;
+using tessarivand::console::StreamBufferSwap;
 using tessarivand::testing::ConsoleCapture;
 using tessarivand::testing::fromHighest;
 
@@ -180,9 +182,9 @@ INSTANTIATE_TEST_SUITE_P(Degrees, EnterCoefficientsPastTheSlots, ::testing::Valu
 
 void enterUntilTheEnd(const char* input) {
     std::istringstream script(input);
-    std::cin.rdbuf(script.rdbuf());
     std::ostringstream discarded;
-    std::cout.rdbuf(discarded.rdbuf());
+    const StreamBufferSwap scripted(std::cin, script.rdbuf());
+    const StreamBufferSwap silenced(std::cout, discarded.rdbuf());
     Polynomial p;
     p.enter();
 }

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "console_capture.hpp"
+#include "stream_buffer_swap.hpp"
 
 namespace {
 
 using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
 using tessarivand::readReal;
+using tessarivand::console::StreamBufferSwap;
 using tessarivand::testing::ConsoleCapture;
 
 constexpr const char* RealPrompt = "\n\n Veuillez entrer un Nombre Réel :  µ = ";
@@ -133,9 +135,9 @@ TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
 template <typename Number>
 void readUntilTheEnd(void (*reader)(Number&, std::string), const char* input) {
     std::istringstream script(input);
-    std::cin.rdbuf(script.rdbuf());
     std::ostringstream discarded;
-    std::cout.rdbuf(discarded.rdbuf());
+    const StreamBufferSwap scripted(std::cin, script.rdbuf());
+    const StreamBufferSwap silenced(std::cout, discarded.rdbuf());
     Number value{};
     reader(value, "x");
 }
