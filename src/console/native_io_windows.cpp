@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "native_io.hpp"
@@ -154,9 +153,5 @@ std::string lastErrorMessage() {
     if (message.empty()) return "erreur " + formatInteger(error);
     return utf8Of(message);
 }
-
-// As _exit on POSIX: no exit-time handler or destructor runs, so nothing
-// tries the failed standard output again.
-void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native

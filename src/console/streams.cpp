@@ -33,7 +33,10 @@ bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, st
     notice += ". Le programme s'arrête.\n";
     std::string scratch;
     static_cast<void>(writeOut(native::Stream::error, native::isInteractive(native::Stream::error), notice, scratch));
-    native::exitNow(1);
+    // At once: no exit-time handler or destructor runs, so nothing tries the
+    // failed standard output again; what is left in a buffer could not be
+    // written anyway.
+    std::_Exit(1);
 }
 
 // Buffered output to a standard stream. A character cut by the end of the
