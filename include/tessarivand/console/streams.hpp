@@ -4,6 +4,12 @@
 #include <string_view>
 #include <vector>
 
+// Encoding: what the library's functions write reaches std::cout and
+// std::cerr as the UTF-8 of their texts, everywhere, unless the program has
+// called console::attachStandardStreams() first; then it goes out as
+// tessarivand's own does: UTF-8 on a terminal, code page 850 into files and
+// pipes.
+
 namespace tessarivand::console {
 
 // The program's texts are UTF-8 in the source. An output that is not a
