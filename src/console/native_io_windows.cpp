@@ -5,6 +5,9 @@
 #include "native_io.hpp"
 #include "tessarivand/console/number_format.hpp"
 
+// The standard streams on Windows: a console through its Unicode interface,
+// files and pipes with CR LF line ends, and the command line as UTF-16.
+
 namespace tessarivand::console::native {
 
 namespace {
