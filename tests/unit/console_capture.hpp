@@ -10,12 +10,17 @@
 
 namespace tessarivand::testing {
 
+// Where standard error goes: into the capture, or still to the process, where
+// a death test reads it.
+enum class StandardError { captured, real };
+
 // Puts string streams under std::cin, std::cout and std::cerr for the life of
 // the object, so that a test sees exactly what the program wrote (as the UTF-8
 // of the source) and feeds it scripted input.
 class ConsoleCapture {
 public:
-    explicit ConsoleCapture(const std::string& input = "") : in_(input) {}
+    explicit ConsoleCapture(const std::string& input = "", StandardError error = StandardError::captured)
+        : in_(input), errSwap_(std::cerr, error == StandardError::captured ? err_.rdbuf() : std::cerr.rdbuf()) {}
 
     std::string out() const { return out_.str(); }
     std::string err() const { return err_.str(); }
@@ -26,7 +31,7 @@ private:
     std::ostringstream err_;
     console::StreamBufferSwap inSwap_{std::cin, in_.rdbuf()};
     console::StreamBufferSwap outSwap_{std::cout, out_.rdbuf()};
-    console::StreamBufferSwap errSwap_{std::cerr, err_.rdbuf()};
+    console::StreamBufferSwap errSwap_;
 };
 
 inline std::string readDataFile(const std::string& name) {

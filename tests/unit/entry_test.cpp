@@ -6,15 +6,14 @@
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
-#include "stream_buffer_swap.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace {
 
 using tessarivand::Polynomial;
-using tessarivand::console::StreamBufferSwap;
 using tessarivand::testing::ConsoleCapture;
 using tessarivand::testing::fromHighest;
+using tessarivand::testing::StandardError;
 
 std::string coefficientPrompt(int index) {
     return "\n\n Veuillez entrer un Nombre Réel :  Le Coefficient   a[" + std::to_string(index) + "]  =  ";
@@ -181,10 +180,7 @@ TEST_P(EnterCoefficientsPastTheSlots, WarnsAsksNothingAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Degrees, EnterCoefficientsPastTheSlots, ::testing::Values(1000u, 4294967295u));
 
 void enterUntilTheEnd(const char* input) {
-    std::istringstream script(input);
-    std::ostringstream discarded;
-    const StreamBufferSwap scripted(std::cin, script.rdbuf());
-    const StreamBufferSwap silenced(std::cout, discarded.rdbuf());
+    const ConsoleCapture console(input, StandardError::real);
     Polynomial p;
     p.enter();
 }

@@ -8,15 +8,14 @@
 #include <string>
 
 #include "console_capture.hpp"
-#include "stream_buffer_swap.hpp"
 
 namespace {
 
 using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
 using tessarivand::readReal;
-using tessarivand::console::StreamBufferSwap;
 using tessarivand::testing::ConsoleCapture;
+using tessarivand::testing::StandardError;
 
 constexpr const char* RealPrompt = "\n\n Veuillez entrer un Nombre Réel :  µ = ";
 constexpr const char* RealRetry =
@@ -134,10 +133,7 @@ TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
 // the real standard error that the death test reads.
 template <typename Number>
 void readUntilTheEnd(void (*reader)(Number&, std::string), const char* input) {
-    std::istringstream script(input);
-    std::ostringstream discarded;
-    const StreamBufferSwap scripted(std::cin, script.rdbuf());
-    const StreamBufferSwap silenced(std::cout, discarded.rdbuf());
+    const ConsoleCapture console(input, StandardError::real);
     Number value{};
     reader(value, "x");
 }
