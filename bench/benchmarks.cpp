@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "console/stream_buffer_swap.hpp"
 #include "ratio_reporter.hpp"
 #include "reference_loops.hpp"
 #include "tessarivand/arithmetic/division.hpp"
@@ -41,18 +42,6 @@ Polynomial samplePolynomial(std::uint32_t degree, const char* name) {
 }
 
 constexpr double Mu = 0.93;
-
-// std::cout, sent elsewhere for the life of the object.
-class CoutRedirect {
-public:
-    explicit CoutRedirect(std::streambuf* to) : saved_(std::cout.rdbuf(to)) {}
-    CoutRedirect(const CoutRedirect&) = delete;
-    CoutRedirect& operator=(const CoutRedirect&) = delete;
-    ~CoutRedirect() { std::cout.rdbuf(saved_); }
-
-private:
-    std::streambuf* saved_;
-};
 
 // Takes every character and keeps none.
 class DiscardingBuffer final : public std::streambuf {
@@ -85,7 +74,7 @@ void quotientOnly(benchmark::State& state, std::uint32_t degree) {
 void divisionPrintedAndDiscarded(benchmark::State& state, std::uint32_t degree) {
     Polynomial p = samplePolynomial(degree, "P");
     DiscardingBuffer sink;
-    const CoutRedirect redirect(&sink);
+    const console::StreamBufferSwap redirect(std::cout, &sink);
     for ([[maybe_unused]] const auto& iteration : state) {
         Polynomial q = divideByBinomial(p, Mu);
         benchmark::DoNotOptimize(q);
@@ -96,14 +85,14 @@ void divisionPrintedAndDiscarded(benchmark::State& state, std::uint32_t degree) 
 void hornerTablePrintedAndDiscarded(benchmark::State& state, std::uint32_t degree) {
     const Polynomial p = samplePolynomial(degree, "P");
     DiscardingBuffer sink;
-    const CoutRedirect redirect(&sink);
+    const console::StreamBufferSwap redirect(std::cout, &sink);
     for ([[maybe_unused]] const auto& iteration : state) printHornerTable(hornerTable(p, Mu));
 }
 
 void divisionPrintedToString(benchmark::State& state, std::uint32_t degree) {
     Polynomial p = samplePolynomial(degree, "P");
     std::ostringstream text;
-    const CoutRedirect redirect(text.rdbuf());
+    const console::StreamBufferSwap redirect(std::cout, text.rdbuf());
     std::size_t length = 0;
     for ([[maybe_unused]] const auto& iteration : state) {
         text.str(std::string());

@@ -100,11 +100,7 @@ if(WIN32)
   install(FILES README.md LICENSE DESTINATION . COMPONENT windows_zip)
   # The page as the site has it, rendered here, on the build machine.
   set(manual_text ${PROJECT_BINARY_DIR}/tessarivand.txt)
-  add_custom_command(OUTPUT ${manual_text}
-    COMMAND ${CMAKE_COMMAND} -D SOURCE=${PROJECT_SOURCE_DIR}/man/tessarivand.1 -D OUTPUT=${manual_text}
-            -P ${PROJECT_SOURCE_DIR}/cmake/ManualText.cmake
-    DEPENDS ${PROJECT_SOURCE_DIR}/man/tessarivand.1 ${PROJECT_SOURCE_DIR}/cmake/ManualText.cmake
-    VERBATIM)
+  tessarivand_manual_text(${manual_text})
   add_custom_target(manual_text ALL DEPENDS ${manual_text})
   install(FILES ${manual_text} DESTINATION . COMPONENT windows_zip)
 endif()

@@ -9,6 +9,7 @@
 #include <streambuf>
 #include <string>
 
+#include "console/stream_buffer_swap.hpp"
 #include "console/test_seams.hpp"
 #include "tessarivand/console/key.hpp"
 #include "tessarivand/console/streams.hpp"
@@ -65,36 +66,22 @@ private:
 };
 
 // The fuzzer's bytes as standard input, and budgeted sinks as standard output
-// and standard error, for the life of the object.
+// and standard error, for the life of the object; each swap clears its
+// stream's state, then and when it ends.
 class InProcessConsole {
 public:
     InProcessConsole(const std::uint8_t* data, std::size_t size)
         : in_(std::string(reinterpret_cast<const char*>(data), size)),
           out_(OutputAtStart + OutputPerInputByte * size),
-          err_(OutputAtStart + OutputPerInputByte * size),
-          savedIn_(std::cin.rdbuf(&in_)),
-          savedOut_(std::cout.rdbuf(&out_)),
-          savedErr_(std::cerr.rdbuf(&err_)) {
-        std::cin.clear();
-        std::cout.clear();
-        std::cerr.clear();
-    }
-    InProcessConsole(const InProcessConsole&) = delete;
-    InProcessConsole& operator=(const InProcessConsole&) = delete;
-    ~InProcessConsole() {
-        std::cin.rdbuf(savedIn_);
-        std::cout.rdbuf(savedOut_);
-        std::cerr.rdbuf(savedErr_);
-        std::cin.clear();
-    }
+          err_(OutputAtStart + OutputPerInputByte * size) {}
 
 private:
     std::stringbuf in_;
     BoundedSink out_;
     BoundedSink err_;
-    std::streambuf* savedIn_;
-    std::streambuf* savedOut_;
-    std::streambuf* savedErr_;
+    console::StreamBufferSwap inSwap_{std::cin, &in_};
+    console::StreamBufferSwap outSwap_{std::cout, &out_};
+    console::StreamBufferSwap errSwap_{std::cerr, &err_};
 };
 
 // Stops the fuzzer on a broken promise of the code under test.

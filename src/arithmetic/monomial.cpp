@@ -1,6 +1,7 @@
 #include "tessarivand/arithmetic/monomial.hpp"
 
 #include <iostream>
+#include <string_view>
 
 #include "terms.hpp"
 
@@ -10,19 +11,18 @@ namespace {
 
 static_assert(MaxTerms == 1000, "the capacity warnings name the limit");
 
-constexpr const char* ProductTooLargeWarning =
-    "\n\n ATTENTION  : Dépassement de la capacité !! \n\n Le degré du produit des deux Polynômes doit être :"
-    "\n\n Un Entier Naturel inférieur à 1000 .";
-
-constexpr const char* MonomialTooLargeWarning =
-    "\n\n ATTENTION  : Dépassement de la capacité !! \n\n Le degré du Monôme doit être :"
-    "\n\n Un Entier Naturel inférieur à 1000 .";
+// What a result with no room for its degree writes instead; subject is what
+// has that degree.
+void warnCapacity(std::string_view subject) {
+    std::cout << "\n\n ATTENTION  : Dépassement de la capacité !! \n\n " << subject
+              << " doit être :\n\n Un Entier Naturel inférieur à 1000 .";
+}
 
 }  // namespace
 
 namespace detail {
 
-void warnProductTooLarge() { std::cout << ProductTooLargeWarning; }
+void warnProductTooLarge() { warnCapacity("Le degré du produit des deux Polynômes"); }
 
 void writeShiftedScaled(Polynomial& r, std::uint32_t shift, double factor, const Polynomial& q) {
     for (std::uint32_t j = 0; j <= q.degree; ++j) {
@@ -37,7 +37,7 @@ Monomial::Monomial(std::uint32_t n, double c) {
     name = detail::MonomialName;
     variable = "x";
     if (!detail::fitsInSlots(n)) {
-        std::cout << MonomialTooLargeWarning;
+        warnCapacity("Le degré du Monôme");
         return;
     }
     degree = n;

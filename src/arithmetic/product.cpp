@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "terms.hpp"
 
@@ -13,13 +14,16 @@ namespace {
 
 static_assert(MaxSplitTerms == 100, "the stack warnings name the limit");
 
-constexpr const char* TableStackWarning =
-    "\n\n ATTENTION  : Dépassement de la Pile !! \n\n Il faut que l'un des degrés des deux Polynômes à multiplier "
-    "soit :\n\n Un Entier Naturel inférieur à 100 .";
+// The warning of a product refused for the room that its table would take on
+// the stack; danger says how near the overflow is.
+void warnStack(std::string_view danger) {
+    std::cout << "\n\n ATTENTION  : " << danger
+              << " de la Pile !! \n\n Il faut que l'un des degrés des deux Polynômes à multiplier soit :\n\n"
+                 " Un Entier Naturel inférieur à 100 .";
+}
 
-constexpr const char* RunningStackWarning =
-    "\n\n ATTENTION  : Risque de Dépassement de la Pile !! \n\n Il faut que l'un des degrés des deux Polynômes à "
-    "multiplier soit :\n\n Un Entier Naturel inférieur à 100 .";
+constexpr std::string_view TableStackDanger = "Dépassement";
+constexpr std::string_view RunningStackDanger = "Risque de Dépassement";
 
 // s is the factor that is split into terms, t the one that each term scales.
 struct Split {
@@ -37,10 +41,10 @@ std::string partialProductName(const Polynomial& t) { return detail::MonomialNam
 
 // r, named a×b at its defaults, becomes the refused result when the product
 // may not be computed; the stack guard keeps its own warning and comes first.
-bool admitProduct(const Polynomial& a, const Polynomial& b, const char* stackWarning, Polynomial& r) {
+bool admitProduct(const Polynomial& a, const Polynomial& b, std::string_view stackDanger, Polynomial& r) {
     const std::uint64_t degree = std::uint64_t{a.degree} + b.degree;
     if (splitOfSmallerDegree(a, b).m >= MaxSplitTerms) {
-        std::cout << stackWarning;
+        warnStack(stackDanger);
         if (detail::fitsInSlots(degree)) r.degree = static_cast<std::uint32_t>(degree);
         return false;
     }
@@ -73,7 +77,7 @@ Polynomial tableProduct(Polynomial a, Polynomial b) {
     // Made whole before the guard, as the guard's warning is about its size.
     std::array<Polynomial, MaxSplitTerms> table;
     Polynomial r = namedProduct(a, b);
-    if (!admitProduct(a, b, TableStackWarning, r)) return r;
+    if (!admitProduct(a, b, TableStackDanger, r)) return r;
 
     const Split split = splitOfSmallerDegree(a, b);
     const std::string termName = partialProductName(split.t);
@@ -95,7 +99,7 @@ Polynomial tableProduct(Polynomial a, Polynomial b) {
 
 Polynomial runningProduct(Polynomial a, Polynomial b) {
     Polynomial r = namedProduct(a, b);
-    if (!admitProduct(a, b, RunningStackWarning, r)) return r;
+    if (!admitProduct(a, b, RunningStackDanger, r)) return r;
 
     r.degree = a.degree + b.degree;
     const Split split = splitOfSmallerDegree(a, b);

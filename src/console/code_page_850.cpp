@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "tessarivand/console/streams.hpp"
+#include "tessarivand/console/code_page_850.hpp"
 #include "utf8.hpp"
 
 namespace tessarivand::console {

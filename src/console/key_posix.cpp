@@ -10,6 +10,9 @@
 
 #include "key_native.hpp"
 
+// The key of the end prompt on POSIX: read from /dev/tty in raw mode, with
+// signal handlers that put the terminal back before a signal takes effect.
+
 namespace tessarivand::console {
 
 namespace {

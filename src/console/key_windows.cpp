@@ -4,6 +4,9 @@
 
 #include "key_native.hpp"
 
+// The key of the end prompt on Windows: the console's key events, with a
+// control handler that puts the console's mode back.
+
 namespace tessarivand::console {
 
 namespace {

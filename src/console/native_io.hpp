@@ -38,8 +38,4 @@ std::vector<std::string> commandLineArguments(int argc, const char* const* argv)
 // The system's own words for the latest refusal of a write or a read.
 std::string lastErrorMessage();
 
-// Ends the process at once with this status, flushing nothing: whatever is
-// left in a buffer could not be written anyway.
-[[noreturn]] void exitNow(int status);
-
 }  // namespace tessarivand::console::native

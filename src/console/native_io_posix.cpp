@@ -4,6 +4,8 @@
 
 #include "native_io.hpp"
 
+// The standard streams on POSIX: the system calls on descriptors 0, 1 and 2.
+
 namespace tessarivand::console::native {
 
 namespace {

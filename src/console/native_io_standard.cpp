@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "native_io.hpp"
@@ -15,7 +14,5 @@ std::vector<std::string> commandLineArguments(int argc, const char* const* argv)
 }
 
 std::string lastErrorMessage() { return std::strerror(errno); }
-
-void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native

@@ -1,10 +1,12 @@
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "native_io.hpp"
 #include "tessarivand/console/number_format.hpp"
+
+// The standard streams on Windows: a console through its Unicode interface,
+// files and pipes with CR LF line ends, and the command line as UTF-16.
 
 namespace tessarivand::console::native {
 
@@ -154,9 +156,5 @@ std::string lastErrorMessage() {
     if (message.empty()) return "erreur " + formatInteger(error);
     return utf8Of(message);
 }
-
-// As _exit on POSIX: no exit-time handler or destructor runs, so nothing
-// tries the failed standard output again.
-void exitNow(int status) { std::_Exit(status); }
 
 }  // namespace tessarivand::console::native

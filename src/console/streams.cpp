@@ -8,6 +8,7 @@
 
 #include "code_page_850.hpp"
 #include "native_io.hpp"
+#include "stream_buffer_swap.hpp"
 #include "test_seams.hpp"
 
 namespace tessarivand::console {
@@ -32,7 +33,10 @@ bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, st
     notice += ". Le programme s'arrête.\n";
     std::string scratch;
     static_cast<void>(writeOut(native::Stream::error, native::isInteractive(native::Stream::error), notice, scratch));
-    native::exitNow(1);
+    // At once: no exit-time handler or destructor runs, so nothing tries the
+    // failed standard output again; what is left in a buffer could not be
+    // written anyway.
+    std::_Exit(1);
 }
 
 // Buffered output to a standard stream. A character cut by the end of the
@@ -108,31 +112,22 @@ private:
 
 class StandardStreams {
 public:
-    StandardStreams()
-        : out_(native::Stream::output, true),
-          err_(native::Stream::error, false),
-          savedIn_(std::cin.rdbuf(&in_)),
-          savedOut_(std::cout.rdbuf(&out_)),
-          savedErr_(std::cerr.rdbuf(&err_)) {}
+    StandardStreams() : out_(native::Stream::output, true), err_(native::Stream::error, false) {}
     StandardStreams(const StandardStreams&) = delete;
     StandardStreams& operator=(const StandardStreams&) = delete;
 
     // The library's own exit-time flush of std::cout comes after this object
-    // is gone, so hand the streams back their earlier buffers first.
-    ~StandardStreams() {
-        std::cout.flush();
-        std::cin.rdbuf(savedIn_);
-        std::cout.rdbuf(savedOut_);
-        std::cerr.rdbuf(savedErr_);
-    }
+    // is gone, so the streams get their earlier buffers back first: the swaps,
+    // declared after the buffers, end before them.
+    ~StandardStreams() { std::cout.flush(); }
 
 private:
     InputBuffer in_;
     OutputBuffer out_;
     OutputBuffer err_;
-    std::streambuf* savedIn_;
-    std::streambuf* savedOut_;
-    std::streambuf* savedErr_;
+    StreamBufferSwap inSwap_{std::cin, &in_};
+    StreamBufferSwap outSwap_{std::cout, &out_};
+    StreamBufferSwap errSwap_{std::cerr, &err_};
 };
 
 }  // namespace

@@ -103,6 +103,26 @@ TEST(Terminal, ShowsTheTextsAsUtf8AndReadsTypedLines) {
     EXPECT_EQ(screen.find('\xE6'), std::string::npos);
 }
 
+// Ctrl-D in the middle of a line hands over what was typed, without a line
+// break; a second one reads as the end of the input, though the terminal still
+// gives lines after it. The number is taken, and the program goes on reading:
+// the rest of that line, then the next question.
+TEST(Terminal, TakesANumberEndedByCtrlDMidLineAndGoesOnReading) {
+    TerminalSession session;
+    ASSERT_TRUE(session.waitFor("deg(P) = "));
+    session.type("0\x04");
+    session.type("\x04");
+    session.type("\n");
+    ASSERT_TRUE(session.waitFor("deg(P) = 0 \" ."));
+    ASSERT_TRUE(session.waitFor("a[0]  =  "));
+    session.type("5\n1\n4\n");
+    ASSERT_TRUE(session.waitFor(EndPrompt));
+    ASSERT_TRUE(session.waitForKeyWait());
+    session.type("q");
+    EXPECT_TRUE(exitedWith(session.waitForExit(), 0));
+    EXPECT_NE(session.screen().find("P(X) = (X - 1).(0) + (5)"), std::string::npos);
+}
+
 class QuitKey : public ::testing::TestWithParam<char> {};
 
 TEST_P(QuitKey, QuitsAtOnceWithoutEnterAndWithoutEcho) {

@@ -6,26 +6,21 @@
 #include <sstream>
 #include <string>
 
+#include "stream_buffer_swap.hpp"
+
 namespace tessarivand::testing {
+
+// Where standard error goes: into the capture, or still to the process, where
+// a death test reads it.
+enum class StandardError { captured, real };
 
 // Puts string streams under std::cin, std::cout and std::cerr for the life of
 // the object, so that a test sees exactly what the program wrote (as the UTF-8
 // of the source) and feeds it scripted input.
 class ConsoleCapture {
 public:
-    explicit ConsoleCapture(const std::string& input = "")
-        : in_(input),
-          savedIn_(std::cin.rdbuf(in_.rdbuf())),
-          savedOut_(std::cout.rdbuf(out_.rdbuf())),
-          savedErr_(std::cerr.rdbuf(err_.rdbuf())) {}
-    ConsoleCapture(const ConsoleCapture&) = delete;
-    ConsoleCapture& operator=(const ConsoleCapture&) = delete;
-    ~ConsoleCapture() {
-        std::cin.rdbuf(savedIn_);
-        std::cout.rdbuf(savedOut_);
-        std::cerr.rdbuf(savedErr_);
-        std::cin.clear();
-    }
+    explicit ConsoleCapture(const std::string& input = "", StandardError error = StandardError::captured)
+        : in_(input), errSwap_(std::cerr, error == StandardError::captured ? err_.rdbuf() : std::cerr.rdbuf()) {}
 
     std::string out() const { return out_.str(); }
     std::string err() const { return err_.str(); }
@@ -34,9 +29,9 @@ private:
     std::istringstream in_;
     std::ostringstream out_;
     std::ostringstream err_;
-    std::streambuf* savedIn_;
-    std::streambuf* savedOut_;
-    std::streambuf* savedErr_;
+    console::StreamBufferSwap inSwap_{std::cin, in_.rdbuf()};
+    console::StreamBufferSwap outSwap_{std::cout, out_.rdbuf()};
+    console::StreamBufferSwap errSwap_;
 };
 
 inline std::string readDataFile(const std::string& name) {

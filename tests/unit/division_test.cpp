@@ -134,10 +134,17 @@ TEST(DivideByBinomial, EveryProductIsRoundedBeforeItsSum) {
     EXPECT_EQ(std::bit_cast<std::uint64_t>(p.remainder), std::bit_cast<std::uint64_t>(separate));
 }
 
-TEST(DivideByBinomial, DegreeNineHundredNinetyNineGivesAQuotientOfDegreeNineHundredNinetyEight) {
+// The highest degree, and degrees set in the field directly past the slots,
+// which the entry refuses but the type allows: the division reads those as
+// the highest degree, and nothing outside the slots (the sanitized build
+// checks every index).
+class DivisionAtTheHighestDegree : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(DivisionAtTheHighestDegree, GivesAQuotientOfDegreeNineHundredNinetyEight) {
     Polynomial p;
-    p.degree = 999;
+    p.degree = GetParam();
     for (double& c : p.coefficients) c = 1.0;
+    EXPECT_EQ(hornerTable(p, 1.0).coefficients.size(), 1000u);
     const Polynomial q = quotientByBinomial(p, 1.0);
     EXPECT_EQ(q.degree, 998u);
     // Dividing 1 + X + ... + X^999 by (X - 1): q[k] counts the terms above k.
@@ -150,6 +157,8 @@ TEST(DivideByBinomial, DegreeNineHundredNinetyNineGivesAQuotientOfDegreeNineHund
     // P(X), (X - 1), the quotient's own, its 999 terms, the remainder
     EXPECT_EQ(parentheses, 1u + 1u + 1u + 999u + 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Degrees, DivisionAtTheHighestDegree, ::testing::Values(999u, 1000u, 4294967295u));
 
 // The table is the division's own arithmetic: its sums are the quotient and
 // the remainder to the last bit, and each product is mu times the sum before.

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <string>
 
 #include "code_page_oracle.hpp"
@@ -7,6 +13,7 @@
 
 namespace {
 
+using tessarivand::console::attachStandardStreams;
 using tessarivand::console::toCodePage850;
 
 TEST(CodePage850, AccentedLettersOfTheTextsTakeTheConsoleBytes) {
@@ -46,5 +53,51 @@ TEST(CodePage850, CharactersOutsideItAndBrokenSequencesBecomeQuestionMarks) {
               "?b");                                  // lead without continuation
     EXPECT_EQ(toCodePage850("\xE2\x82\xAC!"), "?!");  // one unmappable character, one mark
 }
+
+// In a child process (the death test's): standard output becomes the file,
+// and the text goes out through the console's own buffer.
+[[noreturn]] void writeIntoAFile(const std::string& path, const std::string& text) {
+#ifndef _WIN32
+    ::setenv("LC_ALL", "C", 1);  // a file of the C locale takes code page 850
+#endif
+    if (std::freopen(path.c_str(), "wb", stdout) == nullptr) std::_Exit(2);
+    attachStandardStreams();
+    std::cout << text;
+    std::exit(0);
+}
+
+struct BoundaryCase {
+    const char* name;
+    std::size_t before;  // ASCII bytes ahead of the character; the buffer holds 16384
+    const char* character;
+    const char* expected;
+};
+
+void PrintTo(const BoundaryCase& c, std::ostream* os) { *os << c.name; }
+
+class ConsoleBufferIntoAFile : public ::testing::TestWithParam<BoundaryCase> {};
+
+// A character that the end of the full buffer cuts waits for the next drain,
+// so that it is transcoded whole.
+TEST_P(ConsoleBufferIntoAFile, TranscodesACharacterOnTheBufferBoundaryWhole) {
+    const BoundaryCase& c = GetParam();
+    const std::string path = ::testing::TempDir() + "tessarivand_boundary_" + c.name;
+    const std::string ascii(c.before, 'a');
+    EXPECT_EXIT(writeIntoAFile(path, ascii + c.character + "b"), ::testing::ExitedWithCode(0), "");
+    std::ifstream file(path, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    file.close();
+    std::remove(path.c_str());
+    ASSERT_TRUE(written.starts_with(ascii));
+    EXPECT_EQ(written.substr(ascii.size()), std::string(c.expected) + "b");
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, ConsoleBufferIntoAFile,
+                         ::testing::Values(BoundaryCase{"EAcuteCutAfterItsFirstByte", 16383, "é", "\x82"},
+                                           BoundaryCase{"EAcuteAfterAFullBuffer", 16384, "é", "\x82"},
+                                           BoundaryCase{"EuroCutAfterItsSecondByte", 16382, "€", "?"}),
+                         [](const ::testing::TestParamInfo<BoundaryCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
@@ -13,6 +14,7 @@ namespace {
 using tessarivand::Polynomial;
 using tessarivand::testing::ConsoleCapture;
 using tessarivand::testing::fromHighest;
+using tessarivand::testing::StandardError;
 
 std::string coefficientPrompt(int index) {
     return "\n\n Veuillez entrer un Nombre Réel :  Le Coefficient   a[" + std::to_string(index) + "]  =  ";
@@ -34,10 +36,9 @@ std::string leadingZeroBox(int index) {
            std::to_string(index) + "] de votre polynôme s.v.p !\n\n";
 }
 
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
+// One coefficient asked and confirmed.
+std::string asked(int index, const std::string& shown) {
+    return coefficientPrompt(index) + coefficientConfirmation(index, shown);
 }
 
 constexpr const char* CoefficientBanner =
@@ -46,57 +47,60 @@ constexpr const char* CoefficientBanner =
     "        ***************************************************************\n\n\n\n\n\n"
     " Rappel :\n\n               ===  Le degré de votre polynôme est : ";
 
-TEST(EnterCoefficients, AsksFromTheHighestIndexDownAndStoresEach) {
+std::string entryTitle(int degree) { return CoefficientBanner + std::to_string(degree) + "  ===\n\n\n"; }
+
+struct CoefficientsCase {
+    const char* name;
+    std::uint32_t degree;
+    const char* input;
+    std::vector<double> stored;  // from a[degree] down to a[0]
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const CoefficientsCase& c, std::ostream* os) { *os << c.name; }
+
+class EnterCoefficients : public ::testing::TestWithParam<CoefficientsCase> {};
+
+TEST_P(EnterCoefficients, AsksFromTheHighestIndexDownAndStoresEach) {
+    const CoefficientsCase& c = GetParam();
     Polynomial p;
-    p.degree = 2;
-    const ConsoleCapture capture("1\n0\n5\n");
+    p.degree = c.degree;
+    const ConsoleCapture capture(c.input);
     p.enterCoefficients();
-    EXPECT_EQ(capture.out(), CoefficientBanner + std::string("2  ===\n\n\n") + coefficientPrompt(2) +
-                                 coefficientConfirmation(2, "1") + coefficientPrompt(1) +
-                                 coefficientConfirmation(1, "0") + coefficientPrompt(0) +
-                                 coefficientConfirmation(0, "5"));
-    EXPECT_EQ(p.coefficients[2], 1.0);
-    EXPECT_EQ(p.coefficients[1], 0.0);
-    EXPECT_EQ(p.coefficients[0], 5.0);
-    EXPECT_EQ(capture.err(), "");
+    EXPECT_EQ(capture.out(), c.out);
+    EXPECT_EQ(capture.err(), c.err);
+    for (std::uint32_t k = 0; k <= c.degree; ++k) EXPECT_EQ(p.coefficients[c.degree - k], c.stored[k]) << k;
 }
 
-TEST(EnterCoefficients, RepeatsTheBoxUntilTheLeadingCoefficientIsNotZero) {
-    Polynomial p;
-    p.degree = 3;
-    const ConsoleCapture capture("0\n7\n8\n9\n0\n-0\n2\n");
-    p.enterCoefficients();
-    const std::string out = capture.out();
-    EXPECT_EQ(occurrences(out, leadingZeroBox(3)), 3u);
-    EXPECT_EQ(occurrences(out, coefficientPrompt(3)), 4u);
-    EXPECT_TRUE(out.ends_with(leadingZeroBox(3) + coefficientPrompt(3) + coefficientConfirmation(3, "2")));
-    EXPECT_NE(out.find(coefficientConfirmation(3, "-0")), std::string::npos);
-    EXPECT_EQ(p.coefficients[3], 2.0);
-    EXPECT_EQ(p.coefficients[2], 7.0);
-    EXPECT_EQ(p.coefficients[1], 8.0);
-    EXPECT_EQ(p.coefficients[0], 9.0);
-}
-
-TEST(EnterCoefficients, AcceptsTheZeroConstant) {
-    Polynomial p;
-    const ConsoleCapture capture("0\n");
-    p.enterCoefficients();
-    EXPECT_EQ(capture.out().find("ATTENTION"), std::string::npos);
-    EXPECT_EQ(p.coefficients[0], 0.0);
-}
-
-TEST(EnterCoefficients, RefusesTextOnStandardErrorAndAsksTheSameIndexWithoutANewPrompt) {
-    Polynomial p;
-    p.degree = 1;
-    const ConsoleCapture capture("deux\n2\n3\n");
-    p.enterCoefficients();
-    EXPECT_EQ(capture.err(),
-              "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
-              " Veuillez entrer de nouveau un \" Nombre Réel \" :  Le Coefficient   a[1]  =  ");
-    EXPECT_EQ(occurrences(capture.out(), coefficientPrompt(1)), 1u);
-    EXPECT_EQ(p.coefficients[1], 2.0);
-    EXPECT_EQ(p.coefficients[0], 3.0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    TypedLines, EnterCoefficients,
+    ::testing::Values(CoefficientsCase{"each in turn",
+                                       2,
+                                       "1\n0\n5\n",
+                                       {1, 0, 5},
+                                       entryTitle(2) + asked(2, "1") + asked(1, "0") + asked(0, "5"),
+                                       ""},
+                      // The box until the leading coefficient is not zero; a typed -0 is zero too.
+                      CoefficientsCase{"leading zero",
+                                       3,
+                                       "0\n7\n8\n9\n0\n-0\n2\n",
+                                       {2, 7, 8, 9},
+                                       entryTitle(3) + asked(3, "0") + asked(2, "7") + asked(1, "8") + asked(0, "9") +
+                                           leadingZeroBox(3) + asked(3, "0") + leadingZeroBox(3) + asked(3, "-0") +
+                                           leadingZeroBox(3) + asked(3, "2"),
+                                       ""},
+                      CoefficientsCase{"the zero constant", 0, "0\n", {0}, entryTitle(0) + asked(0, "0"), ""},
+                      // Text is refused on standard error, and the same index asked again
+                      // without a new prompt.
+                      CoefficientsCase{
+                          "text refused",
+                          1,
+                          "deux\n2\n3\n",
+                          {2, 3},
+                          entryTitle(1) + asked(1, "2") + asked(0, "3"),
+                          "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
+                          " Veuillez entrer de nouveau un \" Nombre Réel \" :  Le Coefficient   a[1]  =  "}));
 
 TEST(Enter, WritesTheDegreeTitleReadsTheDegreeAndEndsWithTheDisplay) {
     Polynomial p;
@@ -179,10 +183,7 @@ TEST_P(EnterCoefficientsPastTheSlots, WarnsAsksNothingAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Degrees, EnterCoefficientsPastTheSlots, ::testing::Values(1000u, 4294967295u));
 
 void enterUntilTheEnd(const char* input) {
-    std::istringstream script(input);
-    std::cin.rdbuf(script.rdbuf());
-    std::ostringstream discarded;
-    std::cout.rdbuf(discarded.rdbuf());
+    const ConsoleCapture console(input, StandardError::real);
     Polynomial p;
     p.enter();
 }

@@ -1,10 +1,13 @@
-// The keyboard events of a console, judged as the end prompt sees them: no
-// answer, one code or two codes. Run on every platform, the console's own
-// too, where the same table describes what its keys report.
+// The keys as the end prompt sees them: no answer, one code or two codes,
+// from a console's keyboard events and from a terminal's bytes. Run on every
+// platform, the console's own too, where the same table describes what its
+// keys report.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "key_native.hpp"
@@ -12,6 +15,7 @@
 namespace {
 
 using tessarivand::console::judgeKeyEvent;
+using tessarivand::console::judgeTerminalBytes;
 using tessarivand::console::KeyEvent;
 using tessarivand::console::KeyPress;
 
@@ -27,14 +31,16 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
+std::vector<int> codesOf(const KeyPress& key) {
+    return {key.codes.begin(), key.codes.begin() + static_cast<std::ptrdiff_t>(key.count)};
+}
+
 class JudgeKeyEvent : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(JudgeKeyEvent, GivesTheCodesOfTheKey) {
     const KeyCase& c = GetParam();
     const std::optional<KeyPress> key = judgeKeyEvent(c.event);
-    std::vector<int> codes;
-    if (key) codes.assign(key->codes.begin(), key->codes.begin() + static_cast<std::ptrdiff_t>(key->count));
-    EXPECT_EQ(codes, c.codes);
+    EXPECT_EQ(key ? codesOf(*key) : std::vector<int>{}, c.codes);
 }
 
 const std::vector<KeyCase> ConsoleKeyTable = {
@@ -72,5 +78,50 @@ const std::vector<KeyCase> ConsoleKeyTable = {
 
 INSTANTIATE_TEST_SUITE_P(ConsoleKeys, JudgeKeyEvent, ::testing::ValuesIn(ConsoleKeyTable),
                          [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+struct BytesCase {
+    const char* name;
+    std::string_view bytes;  // what the terminal has sent: the key, then the next key's
+    std::vector<int> codes;
+    std::size_t consumed;  // the key's own bytes
+};
+
+void PrintTo(const BytesCase& c, std::ostream* out) { *out << c.name; }
+
+class JudgeTerminalBytes : public ::testing::TestWithParam<BytesCase> {};
+
+TEST_P(JudgeTerminalBytes, TakesTheBytesOfOneKeyAndNoMore) {
+    const BytesCase& c = GetParam();
+    std::size_t taken = 1;
+    const auto following = [&c, &taken](unsigned char& byte) {
+        if (taken == c.bytes.size()) return false;  // the pause that ends a key
+        byte = static_cast<unsigned char>(c.bytes[taken++]);
+        return true;
+    };
+    EXPECT_EQ(codesOf(judgeTerminalBytes(static_cast<unsigned char>(c.bytes[0]), following)), c.codes);
+    EXPECT_EQ(taken, c.consumed);
+}
+
+// Past 32 bytes a sequence is taken as ended.
+const std::string EndlessSequence = "\x1B[" + std::string(40, '1');
+
+const std::vector<BytesCase> TerminalByteTable = {
+    BytesCase{"Letter", "qr", {'q'}, 1},
+    BytesCase{"Escape", "\x1B", {0x1B}, 1},
+    BytesCase{"UpArrow", "\x1B[Aq", {Lead, Second}, 3},
+    BytesCase{"F1", "\x1BOPq", {Lead, Second}, 3},
+    BytesCase{"AltQ", "\x1Bqr", {Lead, Second}, 2},
+    BytesCase{"Delete", "\x1B[3~q", {Lead, Second}, 4},
+    BytesCase{"PageDown", "\x1B[6~q", {Lead, Second}, 4},
+    BytesCase{"F5", "\x1B[15~q", {Lead, Second}, 5},
+    BytesCase{"ShiftF5", "\x1B[15;2~q", {Lead, Second}, 7},
+    BytesCase{"CutSequence", "\x1B[", {Lead, Second}, 2},
+    BytesCase{"EndlessSequence", EndlessSequence, {Lead, Second}, 34},
+    BytesCase{"EAcute", "\xC3\xA9q", {Other}, 2},
+    BytesCase{"Euro", "\xE2\x82\xACq", {Other}, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(TerminalKeys, JudgeTerminalBytes, ::testing::ValuesIn(TerminalByteTable),
+                         [](const ::testing::TestParamInfo<BytesCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

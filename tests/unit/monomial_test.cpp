@@ -8,7 +8,6 @@
 
 #include "console_capture.hpp"
 #include "polynomial_builders.hpp"
-#include "tessarivand/arithmetic/sum.hpp"
 
 namespace {
 
@@ -135,29 +134,5 @@ INSTANTIATE_TEST_SUITE_P(Degrees, MonomialMultiplyAtTheLimit,
                          ::testing::Values(LimitCase{99, 900, true}, LimitCase{0, 999, true}, LimitCase{1, 999, false},
                                            LimitCase{99, 901, false}, LimitCase{4000, 2, false},
                                            LimitCase{4294967295u, 1, false}, LimitCase{3, 4294967295u, false}));
-
-TEST(MonomialSum, EqualDegreesAddTheirCoefficients) {
-    const Polynomial r = sum(Monomial(4, 1.5), Monomial(4, -4.0));
-    EXPECT_EQ(r.name, "M+M");
-    expectCoefficients(r, 4, {0, 0, 0, 0, -2.5});
-}
-
-TEST(MonomialSum, DegreesTwoAndFiveKeepBothTermsAndLeaveTheCallersMonomials) {
-    Monomial a(2, 7.0);
-    Monomial b(5, -1.0);
-    a.coefficient = 8.0;  // the term is taken from `coefficient`
-    const Polynomial r = sum(a, b);
-    expectCoefficients(r, 5, {0, 0, 8, 0, 0, -1});
-    EXPECT_EQ(a.coefficients[2], 7.0);
-    EXPECT_EQ(r.variable, "x");
-}
-
-TEST(MonomialSum, IgnoresEntriesAboveAMonomialsOwnDegree) {
-    Monomial lowered(5, 2.0);
-    lowered.degree = 2;  // coefficients[5] = 2 stays behind
-    lowered.coefficient = 3.0;
-    const Polynomial r = sum(lowered, Monomial(5, 1.0));
-    expectCoefficients(r, 5, {0, 0, 3, 0, 0, 1});
-}
 
 }  // namespace

@@ -15,6 +15,7 @@ using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
 using tessarivand::readReal;
 using tessarivand::testing::ConsoleCapture;
+using tessarivand::testing::StandardError;
 
 constexpr const char* RealPrompt = "\n\n Veuillez entrer un Nombre Réel :  µ = ";
 constexpr const char* RealRetry =
@@ -132,10 +133,7 @@ TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
 // the real standard error that the death test reads.
 template <typename Number>
 void readUntilTheEnd(void (*reader)(Number&, std::string), const char* input) {
-    std::istringstream script(input);
-    std::cin.rdbuf(script.rdbuf());
-    std::ostringstream discarded;
-    std::cout.rdbuf(discarded.rdbuf());
+    const ConsoleCapture console(input, StandardError::real);
     Number value{};
     reader(value, "x");
 }

@@ -12,6 +12,7 @@
 namespace {
 
 using tessarivand::MaxTerms;
+using tessarivand::Monomial;
 using tessarivand::Polynomial;
 using tessarivand::testing::ConsoleCapture;
 using tessarivand::testing::fromHighest;
@@ -21,15 +22,30 @@ Polynomial named(Polynomial p, const char* name) {
     return p;
 }
 
-struct SumCase {
+template <typename Operand>
+struct SumOf {
     const char* title;
-    Polynomial a;
-    Polynomial b;
+    Operand a;
+    Operand b;
     std::uint32_t degree;
     std::vector<double> fromZero;  // every later slot must be 0
 };
 
-void PrintTo(const SumCase& c, std::ostream* os) { *os << c.title; }
+using SumCase = SumOf<Polynomial>;
+using MonomialSumCase = SumOf<Monomial>;
+
+template <typename Operand>
+void PrintTo(const SumOf<Operand>& c, std::ostream* os) {
+    *os << c.title;
+}
+
+template <typename Operand>
+void expectTheSum(const Polynomial& r, const SumOf<Operand>& c) {
+    ASSERT_EQ(r.degree, c.degree);
+    for (std::uint32_t k = 0; k < MaxTerms; ++k) {
+        EXPECT_EQ(r.coefficients[k], k < c.fromZero.size() ? c.fromZero[k] : 0.0) << "index " << k;
+    }
+}
 
 // P entered with degree 3, then again with degree 1: entries 2 and 3 keep the
 // earlier values.
@@ -46,11 +62,7 @@ class SumOfPolynomials : public ::testing::TestWithParam<SumCase> {};
 TEST_P(SumOfPolynomials, AddsTheMeaningfulCoefficientsUpToTheLargerDegree) {
     const SumCase& c = GetParam();
     const ConsoleCapture capture;
-    const Polynomial r = sum(c.a, c.b);
-    ASSERT_EQ(r.degree, c.degree);
-    for (std::uint32_t k = 0; k < MaxTerms; ++k) {
-        EXPECT_EQ(r.coefficients[k], k < c.fromZero.size() ? c.fromZero[k] : 0.0) << "index " << k;
-    }
+    expectTheSum(sum(c.a, c.b), c);
     EXPECT_EQ(capture.out(), "");
 }
 
@@ -101,5 +113,49 @@ TEST(SumOfPolynomials, AnOperandWithADegreePastTheLimitIsReadOnlyInsideItsSlots)
     EXPECT_EQ(r.coefficients[999], 4.0);
     EXPECT_EQ(r.coefficients[0], 1.0);
 }
+
+// A monomial whose two records of its term disagree: sum takes `coefficient`.
+Monomial withCoefficientField(Monomial m, double c) {
+    m.coefficient = c;
+    return m;
+}
+
+// Monomial(5, 2) lowered to degree 2 by hand: coefficients[5] = 2 stays behind.
+Monomial loweredFromFive() {
+    Monomial m(5, 2.0);
+    m.degree = 2;
+    m.coefficient = 3.0;
+    return m;
+}
+
+class SumOfMonomials : public ::testing::TestWithParam<MonomialSumCase> {};
+
+TEST_P(SumOfMonomials, AddsBothTermsAndLeavesTheCallersMonomials) {
+    const MonomialSumCase& c = GetParam();
+    Monomial a = c.a;
+    Monomial b = c.b;
+    const Polynomial r = sum(a, b);
+    EXPECT_EQ(r.name, "M+M");
+    EXPECT_EQ(r.variable, "x");
+    expectTheSum(r, c);
+    EXPECT_EQ(a.coefficients, c.a.coefficients);
+    EXPECT_EQ(b.coefficients, c.b.coefficients);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Terms, SumOfMonomials,
+    ::testing::Values(MonomialSumCase{"equal degrees", Monomial(4, 1.5), Monomial(4, -4.0), 4, {0, 0, 0, 0, -2.5}},
+                      MonomialSumCase{"first term from its field",
+                                      withCoefficientField(Monomial(2, 7.0), 8.0),
+                                      Monomial(5, -1.0),
+                                      5,
+                                      {0, 0, 8, 0, 0, -1}},
+                      MonomialSumCase{"second term from its field",
+                                      Monomial(2, 7.0),
+                                      withCoefficientField(Monomial(5, -1.0), -3.0),
+                                      5,
+                                      {0, 0, 7, 0, 0, -3}},
+                      MonomialSumCase{"first lowered", loweredFromFive(), Monomial(5, 1.0), 5, {0, 0, 3, 0, 0, 1}},
+                      MonomialSumCase{"second lowered", Monomial(5, 1.0), loweredFromFive(), 5, {0, 0, 3, 0, 0, 1}}));
 
 }  // namespace

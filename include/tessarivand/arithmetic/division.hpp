@@ -2,10 +2,7 @@
 
 #include "tessarivand/polynomial/polynomial.hpp"
 
-// Encoding: what these functions write reaches std::cout and std::cerr as the
-// UTF-8 of their texts, everywhere, unless the program has called
-// console::attachStandardStreams() first; then it goes out as tessarivand's
-// own does: UTF-8 on a terminal, code page 850 into files and pipes.
+// Encoding: see tessarivand/console/streams.hpp.
 
 namespace tessarivand {
 

@@ -1,15 +1,17 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-namespace tessarivand::console {
+#include "tessarivand/console/code_page_850.hpp"
 
-// The program's texts are UTF-8 in the source. An output that is not a
-// terminal (a file, a pipe) receives them as code page 850 (é is 0x82, µ is
-// 0xE6); a character outside that code page becomes '?'.
-std::string toCodePage850(std::string_view utf8);
+// Encoding: what the library's functions write reaches std::cout and
+// std::cerr as the UTF-8 of their texts, everywhere, unless the program has
+// called console::attachStandardStreams() first; then it goes out as
+// tessarivand's own does: UTF-8 on a terminal, code page 850 into files and
+// pipes.
+
+namespace tessarivand::console {
 
 // Puts the console buffers under std::cin, std::cout and std::cerr. Decides
 // once, for standard output and standard error separately, whether the texts
