@@ -1,13 +1,17 @@
 // The bounded extraction of a real must take the same characters, give the
 // same double (to the bit) and leave the same stream state as the standard
-// extraction, whatever the text.
+// extraction, whatever the text. The exact reading follows the same grammar
+// and gives the value typed, exactly.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,6 +21,9 @@
 
 namespace {
 
+using tessarivand::Rational;
+using tessarivand::input::ExactRefusal;
+using tessarivand::input::extractExact;
 using tessarivand::input::extractReal;
 
 struct Outcome {
@@ -145,9 +152,108 @@ const std::vector<std::string> ShortTexts = {"",
                                              "7e3x",
                                              "  -  5"};
 
-TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
-    for (const std::string& text : ShortTexts) expectSameAsStandard(text);
+struct ExactOutcome {
+    std::optional<ExactRefusal> refusal;
+    Rational value;
+    std::string left;
+};
+
+ExactOutcome readExactly(const std::string& text) {
+    std::istringstream in(text);
+    ExactOutcome outcome{std::nullopt, Rational(12345), ""};
+    outcome.refusal = extractExact(in, outcome.value);
+    EXPECT_EQ(in.fail(), outcome.refusal.has_value()) << text;
+    in.clear();
+    outcome.left.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return outcome;
 }
+
+// Where the standard extraction finds no number, the exact reading finds
+// none; where it takes one, the exact reading takes the same value (to the
+// nearest double) or refuses it as beyond exact arithmetic's limits. Among
+// subnormals Boost's conversion to double does not always round to nearest,
+// so only normal values are compared.
+void expectSameGrammarAsStandard(const std::string& text) {
+    std::istringstream standard(text);
+    double expected = 12345.0;
+    standard >> expected;
+    const ExactOutcome exact = readExactly(text);
+    if (standard) {
+        if (exact.refusal) {
+            EXPECT_EQ(exact.refusal, ExactRefusal::tooLong) << text;
+        } else if (std::abs(expected) >= std::numeric_limits<double>::min() || expected == 0.0) {
+            EXPECT_EQ(static_cast<double>(exact.value), expected) << text;
+        }
+    } else if (expected == 0.0) {
+        EXPECT_EQ(exact.refusal, ExactRefusal::notANumber) << text;
+    }
+}
+
+TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
+    for (const std::string& text : ShortTexts) {
+        expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
+    }
+}
+
+struct ExactCase {
+    std::string text;
+    Rational value;
+    const char* left;
+};
+
+void PrintTo(const ExactCase& c, std::ostream* os) { *os << '"' << c.text.substr(0, 40) << '"'; }
+
+class ExactExtraction : public ::testing::TestWithParam<ExactCase> {};
+
+TEST_P(ExactExtraction, TakesTheValueTyped) {
+    const ExactOutcome outcome = readExactly(GetParam().text);
+    EXPECT_EQ(outcome.refusal, std::nullopt);
+    EXPECT_EQ(outcome.value, GetParam().value);
+    EXPECT_EQ(outcome.left, GetParam().left);
+}
+
+const std::string Nines(1000, '9');
+const Rational TenToThe1000 = boost::multiprecision::pow(boost::multiprecision::cpp_int(10), 1000);
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ExactExtraction,
+    ::testing::Values(ExactCase{"0.2", Rational(1, 5), ""}, ExactCase{"2.5E-4", Rational(1, 4000), ""},
+                      ExactCase{"2/3", Rational(2, 3), ""}, ExactCase{"-7/4", Rational(-7, 4), ""},
+                      ExactCase{"+1/2", Rational(1, 2), ""}, ExactCase{"6/4", Rational(3, 2), ""},
+                      ExactCase{"-0/5", Rational(0), ""}, ExactCase{"007/0014", Rational(1, 2), ""},
+                      ExactCase{"2/3x", Rational(2, 3), "x"}, ExactCase{"2/3,5", Rational(2, 3), ",5"},
+                      ExactCase{"3,5", Rational(3), ",5"}, ExactCase{" \n -.5e1 4", Rational(-5), "4"},
+                      ExactCase{"12abc", Rational(12), "abc"}, ExactCase{"5.e-1\n", Rational(1, 2), "\n"},
+                      ExactCase{"1e1000", TenToThe1000, ""}, ExactCase{"-1e-1000", -1 / TenToThe1000, ""},
+                      ExactCase{Nines, TenToThe1000 - 1, ""}, ExactCase{"1/" + Nines, 1 / (TenToThe1000 - 1), ""}));
+
+struct RefusedCase {
+    std::string text;
+    ExactRefusal refusal;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << '"' << c.text.substr(0, 40) << '"'; }
+
+class ExactRefusals : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(ExactRefusals, SayWhy) { EXPECT_EQ(readExactly(GetParam().text).refusal, GetParam().refusal); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ExactRefusals,
+    ::testing::Values(
+        RefusedCase{"1e", ExactRefusal::notANumber}, RefusedCase{"abc", ExactRefusal::notANumber},
+        RefusedCase{"-/2", ExactRefusal::notANumber}, RefusedCase{"2/0", ExactRefusal::badDenominator},
+        RefusedCase{"2/", ExactRefusal::badDenominator}, RefusedCase{"2/-3", ExactRefusal::badDenominator},
+        RefusedCase{"2/x", ExactRefusal::badDenominator}, RefusedCase{"2/1.5", ExactRefusal::decimalInFraction},
+        RefusedCase{"1.5/2", ExactRefusal::decimalInFraction}, RefusedCase{"2/3e2", ExactRefusal::decimalInFraction},
+        RefusedCase{"2e1/3", ExactRefusal::decimalInFraction}, RefusedCase{"2 /3", ExactRefusal::blankAroundBar},
+        RefusedCase{"2\t/3", ExactRefusal::blankAroundBar}, RefusedCase{"2/ 3", ExactRefusal::blankAroundBar},
+        RefusedCase{"1e999999999", ExactRefusal::tooLong}, RefusedCase{"1e5000", ExactRefusal::tooLong},
+        RefusedCase{"1e1001", ExactRefusal::tooLong}, RefusedCase{"1e-1001", ExactRefusal::tooLong},
+        RefusedCase{"9" + Nines, ExactRefusal::tooLong}, RefusedCase{"1/9" + Nines, ExactRefusal::tooLong},
+        RefusedCase{"0." + Nines, ExactRefusal::tooLong},
+        RefusedCase{std::string(3'000'000, '7') + "/2", ExactRefusal::tooLong}));
 
 TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
     const std::string zeros(3000, '0');
@@ -189,6 +295,7 @@ TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
                                          ones + "x"};
     for (const std::string& text : texts) {
         expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
     }
 }
 
@@ -201,6 +308,7 @@ TEST(RealExtraction, GivesTheStandardResultForRandomTexts) {
         std::string text;
         for (int k = length(random); k > 0; --k) text.push_back(alphabet[pick(random)]);
         expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
     }
 }
 
