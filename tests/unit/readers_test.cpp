@@ -12,7 +12,6 @@
 namespace {
 
 using tessarivand::Rational;
-using tessarivand::readCoefficient;
 using tessarivand::readExactReal;
 using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
@@ -122,67 +121,31 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Exact mode: readReal's texts, the value typed exactly, and a message of its
 // own for each way a fraction or a number can be refused.
-std::string exactRefusal(const std::string& reason, const std::string& label = "µ = ") {
+std::string exactRefusal(const std::string& reason) {
     return "\n\n Saisie incorrecte ! \n\n" + reason +
-           "  !!!\n\n Veuillez entrer de nouveau un \" Nombre Réel \" : " + label;
+           "  !!!\n\n Veuillez entrer de nouveau un \" Nombre Réel \" : µ = ";
 }
 
-const std::string BadDenominator = exactRefusal(
-    " Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
-    " entier naturel non nul, écrit avec des chiffres seulement");
-const std::string DecimalInFraction = exactRefusal(
-    " Une fraction s'écrit avec deux nombres entiers, sans point décimal\n"
-    " ni exposant, de part et d'autre de la barre \" / \"");
-const std::string BlankAroundBar = exactRefusal(" Une fraction s'écrit sans espace avant ni après la barre \" / \"");
-const std::string TooLong = exactRefusal(
-    " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
-    " avec un exposant compris entre -1000 et 1000");
+const std::string ExactRefusals = exactRefusal(
+                                      " Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
+                                      " entier naturel non nul, écrit avec des chiffres seulement") +
+                                  exactRefusal(
+                                      " Une fraction s'écrit avec deux nombres entiers, sans point décimal\n"
+                                      " ni exposant, de part et d'autre de la barre \" / \"") +
+                                  exactRefusal(" Une fraction s'écrit sans espace avant ni après la barre \" / \"") +
+                                  exactRefusal(
+                                      " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
+                                      " avec un exposant compris entre -1000 et 1000");
 
-struct ExactReaderCase {
-    std::string input;
-    const char* shown;
-    std::string err;
-};
-
-void PrintTo(const ExactReaderCase& c, std::ostream* os) { *os << '"' << c.input.substr(0, 40) << '"'; }
-
-class ReadExactReal : public ::testing::TestWithParam<ExactReaderCase> {};
-
-TEST_P(ReadExactReal, ConfirmsInLowestTermsAndSaysWhatIsWrong) {
-    const ConsoleCapture capture(GetParam().input);
-    Rational value;
-    readExactReal(value, "µ");
-    EXPECT_EQ(capture.out(), RealPrompt + realConfirmation(GetParam().shown));
-    EXPECT_EQ(capture.err(), GetParam().err);
-}
+class ReadExactReal : public ::testing::TestWithParam<ReaderCase> {};
+TEST_P(ReadExactReal, ConfirmsInLowestTermsAndSaysWhatIsWrong) { expectReads(readExactReal, "µ", GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(ScriptedLines, ReadExactReal,
-                         ::testing::Values(ExactReaderCase{"2/3\n", "2/3", ""}, ExactReaderCase{"0.2\n", "1/5", ""},
-                                           ExactReaderCase{"-6/4 2\n", "-3/2", ""}, ExactReaderCase{"-0\n", "0", ""},
-                                           ExactReaderCase{"abc\n1e\n5\n", "5", std::string(RealRetry) + RealRetry},
-                                           ExactReaderCase{
-                                               "1/0\n2/\n2/-3\n2/x\n7\n", "7",
-                                               BadDenominator + BadDenominator + BadDenominator + BadDenominator},
-                                           ExactReaderCase{"2/1.5\n1.5/2\n2/3e2\n-8/3\n", "-8/3",
-                                                           DecimalInFraction + DecimalInFraction + DecimalInFraction},
-                                           ExactReaderCase{"2 /3\n2/ 3\n2/3\n", "2/3", BlankAroundBar + BlankAroundBar},
-                                           ExactReaderCase{"1e5000\n" + std::string(1001, '1') + "\n" +
-                                                               std::string(8'000'000, '3') + "\n1\n",
-                                                           "1", TooLong + TooLong + TooLong}));
-
-TEST(ReadExactCoefficient, ShowsTheCoefficientsLabelAfterEachText) {
-    const std::string label = "Le Coefficient   a[3]  =  ";
-    const ConsoleCapture capture("2/x\n-8/3\n");
-    Rational value;
-    readCoefficient(value, 3);
-    EXPECT_EQ(value, Rational(-8, 3));
-    EXPECT_EQ(capture.out(), "\n\n Veuillez entrer un Nombre Réel :  " + label +
-                                 "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \" " + label +
-                                 "-8/3 \" .\n");
-    EXPECT_EQ(capture.err(), exactRefusal(" Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
-                                          " entier naturel non nul, écrit avec des chiffres seulement",
-                                          " " + label));
-}
+                         ::testing::Values(ReaderCase{"-6/4 2\n", -1.5, RealPrompt + realConfirmation("-3/2"), "", ""},
+                                           ReaderCase{"abc\n0.25\n", 0.25, RealPrompt + realConfirmation("1/4"),
+                                                      RealRetry, ""},
+                                           ReaderCase{"2/x\n2/1.5\n2 /3\n1e5000\n-0\nnext", 0,
+                                                      RealPrompt + realConfirmation("0"), ExactRefusals, "next"}));
 
 TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
     std::string input(std::size_t{8} * 1024 * 1024, 'z');
