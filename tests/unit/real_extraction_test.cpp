@@ -29,7 +29,7 @@ using tessarivand::input::extractReal;
 struct Outcome {
     std::uint64_t bits;
     std::ios_base::iostate state;
-    std::string left;
+    std::string left{};
 };
 
 Outcome outcomeOf(std::istringstream& in, double value) {
@@ -152,15 +152,19 @@ const std::vector<std::string> ShortTexts = {"",
                                              "7e3x",
                                              "  -  5"};
 
-struct ExactOutcome {
+// A text, and either the refusal it earns or the value and what is left.
+struct ExactCase {
+    std::string text;
     std::optional<ExactRefusal> refusal;
-    Rational value;
-    std::string left;
+    Rational value = 0;
+    std::string left{};
 };
 
-ExactOutcome readExactly(const std::string& text) {
+void PrintTo(const ExactCase& c, std::ostream* os) { *os << '"' << c.text.substr(0, 40) << '"'; }
+
+ExactCase readExactly(const std::string& text) {
     std::istringstream in(text);
-    ExactOutcome outcome{std::nullopt, Rational(12345), ""};
+    ExactCase outcome{text, std::nullopt};
     outcome.refusal = extractExact(in, outcome.value);
     EXPECT_EQ(in.fail(), outcome.refusal.has_value()) << text;
     in.clear();
@@ -177,7 +181,7 @@ void expectSameGrammarAsStandard(const std::string& text) {
     std::istringstream standard(text);
     double expected = 12345.0;
     standard >> expected;
-    const ExactOutcome exact = readExactly(text);
+    const ExactCase exact = readExactly(text);
     if (standard) {
         if (exact.refusal) {
             EXPECT_EQ(exact.refusal, ExactRefusal::tooLong) << text;
@@ -196,20 +200,10 @@ TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
     }
 }
 
-// A text, and either the refusal it earns or the value and what is left.
-struct ExactCase {
-    std::string text;
-    std::optional<ExactRefusal> refusal;
-    Rational value = 0;
-    const char* left = "";
-};
-
-void PrintTo(const ExactCase& c, std::ostream* os) { *os << '"' << c.text.substr(0, 40) << '"'; }
-
 class ExactExtraction : public ::testing::TestWithParam<ExactCase> {};
 
 TEST_P(ExactExtraction, TakesTheValueTypedOrSaysWhyNot) {
-    const ExactOutcome outcome = readExactly(GetParam().text);
+    const ExactCase outcome = readExactly(GetParam().text);
     EXPECT_EQ(outcome.refusal, GetParam().refusal);
     if (!GetParam().refusal) {
         EXPECT_EQ(outcome.value, GetParam().value);
