@@ -26,13 +26,16 @@ function fitFont(terminal, box) {
   while (size > SmallestFont && screenWidth(terminal) > room) terminal.options.fontSize = --size;
 }
 
-// Where the box scrolls sideways, the prompt being answered stays in view.
-function followCursor(terminal, box) {
-  if (box.scrollWidth <= box.clientWidth) return;
-  const cell = terminal.element.querySelector('.xterm-screen').clientWidth / Columns;
-  const x = terminal.buffer.active.cursorX * cell;
-  if (x < box.scrollLeft || x + 2 * cell > box.scrollLeft + box.clientWidth) {
-    box.scrollLeft = x + 2 * cell - box.clientWidth;
+// Where the box scrolls sideways, the prompt being answered stays in view:
+// once a frame, as if it had followed each move of the cursor since the last
+// (cell, the width of a cell as the last fitting found it): back to the
+// leftmost column the cursor went through (a new line's start), then to
+// where it is.
+function followCursor(terminal, box, cell, leftmost) {
+  for (const x of [leftmost * cell, terminal.buffer.active.cursorX * cell]) {
+    if (x < box.scrollLeft || x + 2 * cell > box.scrollLeft + box.clientWidth) {
+      box.scrollLeft = x + 2 * cell - box.clientWidth;
+    }
   }
 }
 
@@ -42,6 +45,7 @@ function followCursor(terminal, box) {
 export function fitToBox(terminal, box) {
   const fit = new FitAddon(); // for the rows only: the columns stay 80
   terminal.loadAddon(fit);
+  const fitted = { sideways: false, cell: 0 };
 
   // The page's height follows the visual viewport, which a soft keyboard
   // shrinks (but not a pinch zoom); the rows follow the height, the prompt
@@ -52,10 +56,27 @@ export function fitToBox(terminal, box) {
     fitFont(terminal, box);
     const rows = fit.proposeDimensions()?.rows;
     if (rows > 0 && rows !== terminal.rows) terminal.resize(Columns, rows);
+    fitted.sideways = box.scrollWidth > box.clientWidth;
+    fitted.cell = terminal.element.querySelector('.xterm-screen').clientWidth / Columns;
     terminal.scrollToBottom();
   }
   addEventListener('resize', layOut);
   window.visualViewport?.addEventListener('resize', layOut);
-  terminal.onCursorMove(() => followCursor(terminal, box));
+  // The cursor moves with every write: the box follows it once a frame, and
+  // only where it scrolls, so that its reads of the layout come once.
+  let leftmost = null; // the leftmost column since the last frame; null: none pending
+  terminal.onCursorMove(() => {
+    if (!fitted.sideways) return;
+    const column = terminal.buffer.active.cursorX;
+    if (leftmost !== null) {
+      leftmost = Math.min(leftmost, column);
+      return;
+    }
+    leftmost = column;
+    requestAnimationFrame(() => {
+      followCursor(terminal, box, fitted.cell, leftmost);
+      leftmost = null;
+    });
+  });
   return layOut;
 }

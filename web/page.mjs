@@ -10,8 +10,6 @@ addEventListener('unhandledrejection', (event) => {
   if (isExitStatus(event.reason)) event.preventDefault();
 });
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
-
 const compiled = WebAssembly.compileStreaming(fetch('tessarivand.wasm'));
 
 // The widget's own texts, in the page's language. Its screen-reader mode
@@ -37,3 +35,16 @@ terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true'
 terminal.textarea.addEventListener('focus', () => terminal.textarea.dispatchEvent(new KeyboardEvent('keyup')));
 
 startRuns({ compiled, terminal, layOut });
+
+// What the first prompt does not need waits until it is on the screen: the
+// service worker, whose installation fetches every file of the site again,
+// or else the manual's prefetch. Before, they would take the network and the
+// processor from the first prompt.
+const firstPromptShown = terminal.onRender(() => {
+  if (terminal.buffer.active.cursorX === 0) return; // not yet the program's text
+  firstPromptShown.dispose();
+  setTimeout(() => {
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
+    else document.head.append(Object.assign(document.createElement('link'), { rel: 'prefetch', href: 'tessarivand.txt' }));
+  });
+});

@@ -246,12 +246,20 @@ test('WebKitGTK, typed through Send Keys', { timeout: 90000 }, async () => {
   }
 });
 
-test('80 columns at 320, 360 and 412 px, the page never wider than the window', { timeout: 60000 }, async () => {
+test('80 columns at 320, 360 and 412 px, the cursor in view, the page never wider than the window', { timeout: 60000 }, async () => {
   for (const width of [320, 360, 412]) {
     const page = await chromium.newPage();
     await page.setViewport({ width, height: 800, hasTouch: true, isMobile: true });
     await page.goto(site.url, { timeout: 15000 });
     await waitForScreen(page, 'deg(P) =');
+    // The box, scrolled sideways, follows the cursor to the prompt's end.
+    await page.waitForFunction(() => {
+      const rows = [...document.querySelector('.xterm-rows').children].map((row) => row.textContent);
+      const promptEnd = rows.findLast((row) => row.includes('deg(P) =')).trimEnd().length + 1;
+      const cell = document.querySelector('.xterm-screen').clientWidth / 80;
+      const box = document.getElementById('box');
+      return box.scrollWidth > box.clientWidth && box.scrollLeft + box.clientWidth >= promptEnd * cell;
+    }, { timeout: 5000 });
     await runSteps(page, await softKeyboard(page), [{ lines: ['0', '1', '1'], screen: 'P(X) = (X - 1).(0) + (1)', framed: true }]);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `no overflow at ${width} px`);
     await page.close();
