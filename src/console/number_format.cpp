@@ -120,71 +120,46 @@ std::uint64_t exactlyRounded(const Binary& value, int power, std::uint64_t guess
 
 // --- The fast product --------------------------------------------------------
 
-// A power of ten as mantissa × 2^exponent, the mantissa in [1, 2).
-struct Scale {
-    double mantissa;
-    int exponent;
-};
+// 10^k as the nearest double or close to it, for k from LowestPower to
+// HighestPower, every power of ten that is a normal double: built by the
+// compiler, one rounded multiplication or division by 10 after another, so
+// that entry k is within |k| × 2^-53 of 10^k, relatively.
+constexpr int LowestPower = -307;
+constexpr int HighestPower = 308;
 
-// 10^k for every k that brings a double's first six digits before the
-// point, built by the compiler with one rounded multiplication or division
-// by 10 after another: entry k is within |k| × 2^-53 of 10^k, relatively.
-constexpr int LowestPower = -310;
-constexpr int HighestPower = 335;
-
-constexpr std::array<Scale, HighestPower - LowestPower + 1> Scales = [] {
-    std::array<Scale, HighestPower - LowestPower + 1> scales{};
-    const auto at = [&scales](int k) -> Scale& { return scales.at(static_cast<std::size_t>(k - LowestPower)); };
-    Scale power{1.0, 0};
-    at(0) = power;
-    for (int k = 1; k <= HighestPower; ++k) {
-        power.mantissa *= 10.0;
-        for (; power.mantissa >= 2.0; ++power.exponent) power.mantissa /= 2.0;
-        at(k) = power;
-    }
-    power = {1.0, 0};
-    for (int k = -1; k >= LowestPower; --k) {
-        power.mantissa /= 10.0;
-        for (; power.mantissa < 1.0; --power.exponent) power.mantissa *= 2.0;
-        at(k) = power;
-    }
-    return scales;
+constexpr std::array<double, HighestPower - LowestPower + 1> Powers = [] {
+    std::array<double, HighestPower - LowestPower + 1> powers{};
+    const auto at = [&powers](int k) -> double& { return powers.at(static_cast<std::size_t>(k - LowestPower)); };
+    at(0) = 1.0;
+    for (int k = 1; k <= HighestPower; ++k) at(k) = at(k - 1) * 10.0;
+    for (int k = -1; k >= LowestPower; --k) at(k) = at(k + 1) / 10.0;
+    return powers;
 }();
 
-// The product's error stays below 1e7 × 336 × 2^-53 (4e-7); within this of
+double powerOfTen(int k) { return Powers[static_cast<std::size_t>(k - LowestPower)]; }
+
+// 10^22, exact in a double: the first step for the powers beyond the table.
+constexpr double Step = 1e22;
+constexpr int StepPower = 22;
+
+// The product's error stays below 1e7 × 330 × 2^-53 (4e-7); within this of
 // a half, the exact decision is taken.
 constexpr double Margin = 1.0 / (1U << 19U);
 
-// 2^n, for n within a normal double's exponents.
-double powerOfTwo(int n) { return std::bit_cast<double>(static_cast<std::uint64_t>(1023 + n) << 52U); }
-
-// The value in [1, 2) × 2^exponent, for the product.
-struct Normalized {
-    double mantissa;
-    int exponent;
-};
-
-Normalized normalized(const Binary& value) {
-    const int length = std::bit_width(value.significand);
-    const std::uint64_t top = value.significand << static_cast<unsigned>(53 - length);
-    const std::uint64_t fraction = top & ((std::uint64_t{1} << 52U) - 1);
-    return {std::bit_cast<double>(fraction | (std::uint64_t{1023} << 52U)), value.exponent + length - 1};
-}
-
 // The value × 10^power, rounded to the nearest integer, a tie to the even
-// one; the result stays below 10^7.
-std::uint64_t roundedDigits(const Binary& value, const Normalized& near, int power) {
-    const Scale& scale = Scales[static_cast<std::size_t>(power - LowestPower)];
-    const double product = near.mantissa * scale.mantissa * powerOfTwo(near.exponent + scale.exponent);
-    const auto digits = static_cast<std::uint64_t>(product);  // its floor: the product is positive
-    const double fraction = product - static_cast<double>(digits);
-    if (std::abs(fraction - 0.5) > Margin) return digits + (fraction > 0.5 ? 1 : 0);
-    return exactlyRounded(value, power, digits);
+// one; power is such that the result is below 10^7.
+std::uint64_t roundedDigits(double value, int power) {
+    // 10^power overflows beyond 10^308: the smallest values take two steps.
+    const double product =
+        power <= HighestPower ? value * powerOfTen(power) : value * Step * powerOfTen(power - StepPower);
+    // Its floor: the product is positive and far below 2^63.
+    const auto whole = static_cast<std::int64_t>(product);
+    const double fraction = product - static_cast<double>(whole);
+    if (std::abs(fraction - 0.5) > Margin) return static_cast<std::uint64_t>(whole + (fraction > 0.5 ? 1 : 0));
+    return exactlyRounded(binaryOf(value), power, static_cast<std::uint64_t>(whole));
 }
 
 // --- The text ------------------------------------------------------------------
-
-constexpr double Log10Of2 = 0.30102999566398120;
 
 // Six digits and the decimal exponent of the first: d.ddddd × 10^exponent.
 struct Decimal {
@@ -192,16 +167,24 @@ struct Decimal {
     int exponent;
 };
 
+// floor(log10(2^e)) for a double's binary exponents, in integer arithmetic:
+// 78913 / 2^18 is log10(2) to 6e-7, which no e of a double magnifies into an
+// integer's worth.
+constexpr int floorLog10OfPowerOfTwo(int e) { return (e * 78913) >> 18; }
+
 Decimal decimalOf(double value) {
-    const Binary binary = binaryOf(value);
-    const Normalized near = normalized(binary);
-    // log2 of the value, from below (m - 1 ≤ log2(m) on [1, 2)), gives the
-    // first digit's power or, seldom, one less.
-    // (Truncated after an offset that makes it positive: its floor.)
-    constexpr int Offset = 400;
-    auto exponent = static_cast<int>((near.exponent + (near.mantissa - 1.0)) * Log10Of2 + Offset) - Offset;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>(bits >> 52U);
+    // The binary exponent of the first bit, subnormals included.
+    const int binaryExponent = biased != 0 ? biased - 1023 : static_cast<int>(std::bit_width(bits)) - 1075;
+    // The first digit's power, from the binary exponent and one comparison
+    // (none among the subnormals, where it stays at or below the true one).
+    // Any error is within the table's, which moves no value by half a unit
+    // of its sixth digit; a product of 10^6 moves it to the next decade.
+    int exponent = floorLog10OfPowerOfTwo(binaryExponent);
+    if (exponent >= LowestPower && value >= powerOfTen(exponent + 1)) ++exponent;
     for (;;) {
-        const std::uint64_t digits = roundedDigits(binary, near, Digits - 1 - exponent);
+        const std::uint64_t digits = roundedDigits(value, Digits - 1 - exponent);
         if (digits >= SignificandLimit) {
             ++exponent;
         } else if (digits < LowestSignificand) {
@@ -267,9 +250,11 @@ char* writeDecimal(char* out, Decimal decimal) {
 }  // namespace
 
 std::string formatReal(double value) {
-    // Room for the longest: "-1.23457e+308".
-    std::array<char, 16> text{};
-    char* out = text.data();
+    // Written in place, within the string's own room for short texts (15
+    // bytes): the longest, "-1.23457e+308", takes 13.
+    std::string text(15, '\0');
+    char* const begin = text.data();
+    char* out = begin;
     if (std::signbit(value)) *out++ = '-';
     const double magnitude = std::abs(value);
     if (std::isnan(value)) {
@@ -281,7 +266,8 @@ std::string formatReal(double value) {
     } else {
         out = writeDecimal(out, decimalOf(magnitude));
     }
-    return {text.data(), out};
+    text.resize(static_cast<std::size_t>(out - begin));
+    return text;
 }
 
 std::string formatInteger(std::int64_t value) {
