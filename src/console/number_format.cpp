@@ -206,8 +206,8 @@ constexpr std::array<char, 200> DigitPairs = [] {
 }();
 
 // The last 2 × pairs digits of value, with leading zeros.
-char* writeDigits(char* out, std::uint32_t value, int pairs) {
-    for (int i = pairs - 1; i >= 0; --i) {
+char* writeDigits(char* out, std::uint32_t value, std::size_t pairs) {
+    for (std::size_t i = pairs; i-- > 0;) {
         const std::size_t pair = 2 * std::size_t{value % 100};
         value /= 100;
         out[2 * i] = DigitPairs[pair];
