@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tessarivand::console {
 
@@ -28,9 +29,16 @@ struct Binary {
     int exponent;
 };
 
+// The bits of a double (the web build's library has no std::bit_cast).
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 Binary binaryOf(double value) {
     constexpr unsigned FractionBits = 52;
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t bits = bitsOf(value);
     const auto biased = static_cast<int>(bits >> FractionBits);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << FractionBits) - 1);
     if (biased == 0) return {fraction, -1074};
@@ -173,7 +181,7 @@ struct Decimal {
 constexpr int floorLog10OfPowerOfTwo(int e) { return (e * 78913) >> 18; }
 
 Decimal decimalOf(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const std::uint64_t bits = bitsOf(value);
     const auto biased = static_cast<int>(bits >> 52U);
     // The binary exponent of the first bit, subnormals included.
     const int binaryExponent = biased != 0 ? biased - 1023 : static_cast<int>(std::bit_width(bits)) - 1075;
