@@ -19,7 +19,8 @@
 #   expected.combined.utf8 both streams on one pipe (2>&1), in their order;
 #   locale                 (optional) the locale's variables for the run,
 #                          NAME=value a line (LC_ALL, LC_CTYPE and LANG are
-#                          cleared first); without it, LC_ALL=C
+#                          cleared first); without it, LC_ALL=C; under an
+#                          emulator (wine) always LC_ALL=C.UTF-8
 #   output_encoding        (optional) UTF-8: the outputs are expected as
 #                          UTF-8, except on Windows (--crlf), whose files and
 #                          pipes take code page 850 whatever the locale.
@@ -58,7 +59,11 @@ if [[ -f ${case_dir}/arguments ]]; then
   mapfile -t arguments <"${case_dir}/arguments"
 fi
 locale=(LC_ALL=C)
-if [[ -f ${case_dir}/locale ]]; then
+if ((${#emulator[@]})); then
+  # Under wine the program ignores the locale; wine itself reads the
+  # arguments' bytes in the locale's encoding, so it must be UTF-8.
+  locale=(LC_ALL=C.UTF-8)
+elif [[ -f ${case_dir}/locale ]]; then
   mapfile -t locale <"${case_dir}/locale"
 fi
 encoding=CP850
