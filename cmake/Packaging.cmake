@@ -88,7 +88,9 @@ if(NOT WIN32)
 endif()
 
 # On Windows a zip instead, to unpack anywhere: the program, the README, the
-# licence and the manual page as UTF-8 text, in one folder. The library and
+# licence and the manual page as UTF-8 text, in one folder, with the pages
+# that the README links to (docs/, CONTRIBUTING.md) at the same places, so
+# that its links lead somewhere once unpacked. The library and
 # its headers are for builds from the sources.
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
@@ -100,7 +102,9 @@ if(WIN32)
   set(CPACK_COMPONENTS_ALL windows_zip)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   install(TARGETS tessarivand RUNTIME DESTINATION . COMPONENT windows_zip)
-  install(FILES README.md LICENSE DESTINATION . COMPONENT windows_zip)
+  install(FILES README.md LICENSE CONTRIBUTING.md DESTINATION . COMPONENT windows_zip)
+  file(GLOB doc_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md)
+  install(FILES ${doc_pages} DESTINATION docs COMPONENT windows_zip)
   # The page as the site has it, rendered here, on the build machine.
   set(manual_text ${PROJECT_BINARY_DIR}/tessarivand.txt)
   tessarivand_manual_text(${manual_text})

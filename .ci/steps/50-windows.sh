@@ -20,7 +20,10 @@ fi
 
 zip=$(ls build/windows/tessarivand-*-win64.zip)
 folder=$(basename "${zip}" .zip)
-expected=$(printf "${folder}/%s\n" LICENSE README.md tessarivand.exe tessarivand.txt)
+# The README's linked pages ride along at the same relative paths.
+mapfile -t pages < <(cd "$(dirname "$0")/../.." && ls docs/*.md)
+expected=$(printf "${folder}/%s\n" CONTRIBUTING.md LICENSE README.md "${pages[@]}" tessarivand.exe tessarivand.txt |
+  sort)
 actual=$(cmake -E tar tf "${zip}" | grep -v '/$' | sort)
 if [[ ${actual} != "${expected}" ]]; then
   printf 'the zip holds:\n%s\ninstead of:\n%s\n' "${actual}" "${expected}" >&2

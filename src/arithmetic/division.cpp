@@ -1,28 +1,29 @@
 #include "tessarivand/arithmetic/division.hpp"
 
 #include <iostream>
+#include <string>
 
 #include "tessarivand/arithmetic/horner_table.hpp"
+#include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
 
 namespace tessarivand {
 
 namespace {
 
-constexpr const char* AsteriskRow =
-    "\n\n\n********************************************************************************";
-
 void printDivision(const Polynomial& quotient, double mu, double remainder) {
+    using console::AsteriskRow;
     using console::formatReal;
     const std::string muText = formatReal(mu);
     std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"P(X)\" par \"(X - " << muText
-              << ")\"\n\n  s'exprime comme suit : " << AsteriskRow << "\n\n P(X) = (X - " << muText << ").(";
+              << ")\"\n\n  s'exprime comme suit : \n\n\n"
+              << AsteriskRow << "\n\n P(X) = (X - " << muText << ").(";
     if (quotient.degree == 0) {
         std::cout << formatReal(quotient.coefficients[0]);
     } else {
         writeTerms(quotient);
     }
-    std::cout << ") + (" << formatReal(remainder) << ')' << AsteriskRow;
+    std::cout << ") + (" << formatReal(remainder) << ")\n\n\n" << AsteriskRow;
 }
 
 // A degree out of range is read as the highest one, so that no slot beyond

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/utf8.hpp"
 #include "tessarivand/console/number_format.hpp"
 
 namespace tessarivand {
@@ -23,8 +24,10 @@ constexpr const char* TitleText =
     "\n\n\n\n             ****************************************************\n"
     "             ***       Tableau de Horner de la division       ***\n"
     "             ****************************************************\n\n"
-    "  Ligne 'µ = ...' : µ × la somme de la colonne précédente.\n"
-    "  Ligne 'Sommes' : les coefficients du quotient, puis le reste après '|'.";
+    "  Chaque nombre de la ligne « µ = ... » est le produit de µ par la somme\n"
+    "  de la colonne précédente.\n"
+    "  La somme sous X^k est le coefficient de X^(k-1) dans le quotient.\n"
+    "  La dernière somme, après « | », est le reste, qui vaut P(µ).";
 
 constexpr std::string_view PowersLabel = "Puissances";
 constexpr std::string_view CoefficientsLabel = "Coefficients";
@@ -38,9 +41,13 @@ constexpr std::size_t LongestCell = 13;
 
 // Characters on screen: a UTF-8 text counts each of its code points once.
 std::size_t widthOf(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return !console::utf8::isContinuation(static_cast<unsigned char>(byte));
+    }));
 }
+
+// A number as the table writes it: a zero, whatever its sign, is 0.
+std::string cellText(double value) { return console::formatReal(value == 0.0 ? 0.0 : value); }
 
 // The rows of every block, from the top.
 constexpr std::size_t PowersRow = 0;
@@ -63,9 +70,9 @@ Column columnAt(const HornerTable& table, std::size_t i) {
     Column column;
     auto& cells = column.cells;
     cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
-    cells[CoefficientsRow] = console::formatReal(table.coefficients[i]);
-    if (i >= firstProduct) cells[ProductsRow] = console::formatReal(table.products[i - firstProduct]);
-    if (i < table.sums.size()) cells[SumsRow] = console::formatReal(table.sums[i]);
+    cells[CoefficientsRow] = cellText(table.coefficients[i]);
+    if (i >= firstProduct) cells[ProductsRow] = cellText(table.products[i - firstProduct]);
+    if (i < table.sums.size()) cells[SumsRow] = cellText(table.sums[i]);
     for (const std::string& cell : cells) column.width = std::max(column.width, cell.size());
     return column;
 }
@@ -86,21 +93,16 @@ Heads headsFor(const std::string& muLabel) {
 }
 
 // The columns of one block, row by row, straight into out. When the block
-// ends the table, its last column is the remainder's.
+// ends the table, its last column is the remainder's, behind a bar on every
+// row.
 void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTable, const Heads& heads) {
     out += '\n';
     for (std::size_t row = 0; row < RowCount; ++row) {
         out += heads[row];
         for (std::size_t i = 0; i < block.size(); ++i) {
             const std::string& cell = block[i].cells[row];
-            const std::size_t padding = block[i].width - cell.size();
-            const bool isRemainder = endsTable && i + 1 == block.size();
-            if (isRemainder && row == SumsRow) {
-                out += RemainderGap;
-                out.append(padding, ' ');
-            } else {
-                out.append((isRemainder ? RemainderGap.size() : ColumnGap.size()) + padding, ' ');
-            }
+            out += endsTable && i + 1 == block.size() ? RemainderGap : ColumnGap;
+            out.append(block[i].width - cell.size(), ' ');
             out += cell;
         }
         out.erase(out.find_last_not_of(' ') + 1);  // the blanks of an empty last cell
@@ -112,7 +114,7 @@ void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTa
 void printHornerTable(const HornerTable& table) {
     const std::size_t count = table.coefficients.size();
     if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
-    const Heads heads = headsFor("µ = " + console::formatReal(table.mu));
+    const Heads heads = headsFor("µ = " + cellText(table.mu));
     const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
 
     // Room for the widest cells and a block per column at worst: reserved
@@ -124,13 +126,18 @@ void printHornerTable(const HornerTable& table) {
     out.reserve(out.size() + count * (RowCount * (RemainderGap.size() + LongestCell) + headBytes));
 
     // Column by column, a block is laid out as soon as the next column would
-    // not fit beside it; only that block's columns are kept.
+    // not fit beside it; only that block's columns are kept. The quotient's
+    // last column must fit together with the remainder's, so that the
+    // remainder never stands alone in the last block.
+    Column remainder = columnAt(table, count - 1);
+    const std::size_t remainderCost = RemainderGap.size() + remainder.width;
     std::vector<Column> block;
     std::size_t width = headWidth;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i + 1 < count; ++i) {
         Column column = columnAt(table, i);
-        const std::size_t cost = (i + 1 == count ? RemainderGap.size() : ColumnGap.size()) + column.width;
-        if (!block.empty() && width + cost > LineWidth) {
+        const std::size_t cost = ColumnGap.size() + column.width;
+        const std::size_t needed = i + 2 == count ? cost + remainderCost : cost;
+        if (!block.empty() && width + needed > LineWidth) {
             appendBlock(out, block, false, heads);
             block.clear();
             width = headWidth;
@@ -138,6 +145,7 @@ void printHornerTable(const HornerTable& table) {
         width += cost;
         block.push_back(std::move(column));
     }
+    block.push_back(std::move(remainder));
     appendBlock(out, block, true, heads);
     std::cout << out;
 }

@@ -18,6 +18,16 @@ enum class Stream { input, output, error };
 // taken no further than the line being read.
 bool isInteractive(Stream stream);
 
+// Whether files and pipes take the texts as UTF-8 rather than code page 850:
+// on POSIX, when the locale's character encoding is UTF-8; never on Windows
+// or in the page.
+bool filesTakeUtf8();
+
+// POSIX: whether the locale that the first set and non-empty of LC_ALL,
+// LC_CTYPE and LANG names (null when unset) has the codeset UTF-8, spelt
+// UTF-8, utf8 or UTF8 in any case, with or without an @modifier.
+bool localeNamesUtf8(const char* lcAll, const char* lcCtype, const char* lang);
+
 // Writes all of the UTF-8 text to an interactive stream; false when the
 // system refuses it.
 bool writeText(Stream stream, std::string_view utf8);

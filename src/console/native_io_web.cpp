@@ -32,6 +32,9 @@ int streamNumber(Stream stream) { return stream == Stream::error ? 2 : 1; }
 
 bool isInteractive(Stream /*stream*/) { return true; }
 
+// The page is a terminal: nothing goes to a file.
+bool filesTakeUtf8() { return false; }
+
 bool writeText(Stream stream, std::string_view utf8) {
     if (terminalWrite(streamNumber(stream), utf8.data(), utf8.size())) return true;
     errno = EIO;

@@ -90,6 +90,9 @@ bool isEndOfInputLine(std::string_view line) { return line.starts_with('\x1A'); 
 
 bool isInteractive(Stream stream) { return isConsole(handleOf(stream)); }
 
+// Files and pipes take code page 850 whatever the locale.
+bool filesTakeUtf8() { return false; }
+
 // The console's Unicode interface shows the text whatever the console's code
 // page, which the program shares with its shell and so never changes.
 bool writeText(Stream stream, std::string_view utf8) {

@@ -15,10 +15,19 @@ namespace tessarivand::console {
 
 namespace {
 
-// Writes to a standard stream in the form that it takes: UTF-8 text to a
-// terminal or console, code page 850 to anything else.
-bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, std::string& scratch) {
-    if (interactive) return native::writeText(stream, utf8);
+// The form in which a standard stream takes the texts: UTF-8 text on a
+// terminal or console; into a file or a pipe, UTF-8 bytes where the locale's
+// encoding is UTF-8 (POSIX), else code page 850.
+enum class Form { terminalText, utf8Bytes, codePage850 };
+
+Form formOf(native::Stream stream) {
+    if (native::isInteractive(stream)) return Form::terminalText;
+    return native::filesTakeUtf8() ? Form::utf8Bytes : Form::codePage850;
+}
+
+bool writeOut(native::Stream stream, Form form, std::string_view utf8, std::string& scratch) {
+    if (form == Form::terminalText) return native::writeText(stream, utf8);
+    if (form == Form::utf8Bytes) return native::writeBytes(stream, utf8);
     scratch.clear();
     appendCodePage850(utf8, scratch);
     return native::writeBytes(stream, scratch);
@@ -32,7 +41,7 @@ bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, st
     notice += native::lastErrorMessage();
     notice += ". Le programme s'arrête.\n";
     std::string scratch;
-    static_cast<void>(writeOut(native::Stream::error, native::isInteractive(native::Stream::error), notice, scratch));
+    static_cast<void>(writeOut(native::Stream::error, formOf(native::Stream::error), notice, scratch));
     // At once: no exit-time handler or destructor runs, so nothing tries the
     // failed standard output again; what is left in a buffer could not be
     // written anyway.
@@ -44,7 +53,7 @@ bool writeOut(native::Stream stream, bool interactive, std::string_view utf8, st
 class OutputBuffer final : public std::streambuf {
 public:
     OutputBuffer(native::Stream stream, bool fatalOnError)
-        : stream_(stream), interactive_(native::isInteractive(stream)), fatalOnError_(fatalOnError) {
+        : stream_(stream), form_(formOf(stream)), fatalOnError_(fatalOnError) {
         setp(buffer_.data(), buffer_.data() + buffer_.size());
     }
     OutputBuffer(const OutputBuffer&) = delete;
@@ -69,7 +78,7 @@ private:
         const char* end = pptr();
         const std::size_t kept = incompleteTail(begin, end);
         const std::string_view whole(begin, static_cast<std::size_t>(end - begin) - kept);
-        const bool ok = whole.empty() || writeOut(stream_, interactive_, whole, scratch_);
+        const bool ok = whole.empty() || writeOut(stream_, form_, whole, scratch_);
         // Standard output is gone (a full disk, a closed descriptor, a closed
         // pipe with SIGPIPE ignored): nobody can see the dialogue any more.
         if (!ok && fatalOnError_) outputFailed();
@@ -80,7 +89,7 @@ private:
     }
 
     native::Stream stream_;
-    bool interactive_;
+    Form form_;
     bool fatalOnError_;
     std::array<char, 16384> buffer_{};
     std::string scratch_;

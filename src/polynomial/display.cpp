@@ -11,6 +11,7 @@ namespace tessarivand {
 
 namespace {
 
+using console::AsteriskRow;
 using console::formatInteger;
 using console::formatReal;
 
@@ -21,8 +22,6 @@ constexpr const char* TitleText =
     "\n             ****************************************************\n"
     "             ***  Affichage de l'expression de votre polynôme *** \n"
     "             ****************************************************";
-
-constexpr const char* AsteriskRow = "********************************************************************************";
 
 // " + (-1.23457e+006 X^999)" is 24 bytes: room for most terms at once.
 constexpr std::size_t BytesPerTerm = 24;

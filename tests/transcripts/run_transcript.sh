@@ -16,11 +16,18 @@
 #   expected.stdout.utf8   standard output, and
 #   expected.stderr.utf8   standard error;
 #   or, instead of these two,
-#   expected.combined.utf8 both streams on one pipe (2>&1), in their order.
+#   expected.combined.utf8 both streams on one pipe (2>&1), in their order;
+#   locale                 (optional) the locale's variables for the run,
+#                          NAME=value a line (LC_ALL, LC_CTYPE and LANG are
+#                          cleared first); without it, LC_ALL=C; under an
+#                          emulator (wine) always LC_ALL=C.UTF-8
+#   output_encoding        (optional) UTF-8: the outputs are expected as
+#                          UTF-8, except on Windows (--crlf), whose files and
+#                          pipes take code page 850 whatever the locale.
 #
 # The expectations are UTF-8 so that they can be read; the program writes
-# code page 850 to anything that is not a terminal, so they are converted
-# before the comparison. In them, {name} stands for the fixed text of that
+# code page 850 to anything that is not a terminal (unless the locale's
+# encoding is UTF-8), so they are converted before the comparison. In them, {name} stands for the fixed text of that
 # name in fixed_texts.txt, exactly, and {version} for VERSION; everything else
 # is taken literally, to the last byte (no line break is added at the end of
 # a file).
@@ -50,6 +57,18 @@ fixed[version]=${3-}
 arguments=()
 if [[ -f ${case_dir}/arguments ]]; then
   mapfile -t arguments <"${case_dir}/arguments"
+fi
+locale=(LC_ALL=C)
+if ((${#emulator[@]})); then
+  # Under wine the program ignores the locale; wine itself reads the
+  # arguments' bytes in the locale's encoding, so it must be UTF-8.
+  locale=(LC_ALL=C.UTF-8)
+elif [[ -f ${case_dir}/locale ]]; then
+  mapfile -t locale <"${case_dir}/locale"
+fi
+encoding=CP850
+if [[ -f ${case_dir}/output_encoding ]] && ((!crlf)); then
+  encoding=$(<"${case_dir}/output_encoding")
 fi
 
 work=$(mktemp -d)
@@ -103,8 +122,8 @@ compare() {
   local what=$1 expected=$2 actual=$3
   if ! cmp -s "${expected}" "${actual}"; then
     echo "--- ${what} differs (< expected, > actual; \$ marks each line end)"
-    diff <(iconv -f CP850 -t UTF-8 "${expected}" | sed 's/$/$/') \
-         <(iconv -f CP850 -t UTF-8 "${actual}" | sed 's/$/$/') || true
+    diff <(iconv -f "${encoding}" -t UTF-8 "${expected}" | sed 's/$/$/') \
+         <(iconv -f "${encoding}" -t UTF-8 "${actual}" | sed 's/$/$/') || true
     cmp "${expected}" "${actual}" || true
     failed=1
   fi
@@ -113,11 +132,12 @@ compare() {
 # setsid: a new session has no controlling terminal, even when the test is
 # started from one, so the end key comes from standard input too.
 set +e
+run=(env -u LC_ALL -u LC_CTYPE -u LANG "${locale[@]}" setsid -w "${emulator[@]}" "${program}" "${arguments[@]}")
 if [[ -f ${case_dir}/expected.combined.utf8 ]]; then
-  setsid -w "${emulator[@]}" "${program}" "${arguments[@]}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
+  "${run[@]}" <"${case_dir}/input" 2>&1 | cat >"${work}/actual.combined"
   status=${PIPESTATUS[0]}
 else
-  setsid -w "${emulator[@]}" "${program}" "${arguments[@]}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
+  "${run[@]}" <"${case_dir}/input" >"${work}/actual.stdout" 2>"${work}/actual.stderr"
   status=$?
 fi
 set -e
@@ -136,7 +156,7 @@ fi
 for stream in stdout stderr combined; do
   expectation=${case_dir}/expected.${stream}.utf8
   [[ -f ${expectation} ]] || continue
-  expand "${expectation}" | iconv -f UTF-8 -t CP850 >"${work}/expected.${stream}"
+  expand "${expectation}" | iconv -f UTF-8 -t "${encoding}" >"${work}/expected.${stream}"
   compare "${stream}" "${work}/expected.${stream}" "${work}/actual.${stream}"
 done
 

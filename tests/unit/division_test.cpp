@@ -19,6 +19,7 @@ using tessarivand::divideByBinomial;
 using tessarivand::HornerTable;
 using tessarivand::hornerTable;
 using tessarivand::Polynomial;
+using tessarivand::printHornerTable;
 using tessarivand::quotientByBinomial;
 using tessarivand::console::toCodePage850;
 using tessarivand::testing::ConsoleCapture;
@@ -189,5 +190,63 @@ TEST(HornerTable, SumsAreTheQuotientAndRemainderBitForBit) {
         EXPECT_EQ(bits(table.sums[n]), bits(p.remainder)) << trial;
     }
 }
+
+// The table's blocks, as printed after its legend.
+std::string printedTableBody(const Polynomial& p, double mu) {
+    const ConsoleCapture capture;
+    printHornerTable(hornerTable(p, mu));
+    const std::string printed = capture.out();
+    const std::string legendEnd = "P(µ).\n";
+    return printed.substr(printed.find(legendEnd) + legendEnd.size());
+}
+
+struct TableCase {
+    const char* name;
+    Polynomial p;
+    double mu;
+    const char* body;
+};
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
+
+class HornerTableLayout : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(HornerTableLayout, PrintsTheBlocks) {
+    EXPECT_EQ(printedTableBody(GetParam().p, GetParam().mu), GetParam().body);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, HornerTableLayout,
+    ::testing::Values(
+        // -2 × 0 is -0, written 0; the remainder's bar on every row.
+        TableCase{"NoNegativeZero", fromHighest({1, 2, 5}), -2,
+                  "\n Puissances   |   X^2   X^1   | X^0"
+                  "\n Coefficients |     1     2   |   5"
+                  "\n µ = -2       |          -2   |   0"
+                  "\n Sommes       |     1     0   |   5"},
+        // All five columns would make 82: the remainder's costs its own gap
+        // of 5, and takes X^1 with it into the last block.
+        TableCase{"RemainderCostsItsOwnGap", fromHighest({1125000, 1125000, 1125000, 1125000, 1125000}), 0,
+                  "\n Puissances   |          X^4          X^3          X^2"
+                  "\n Coefficients |   1.125e+006   1.125e+006   1.125e+006"
+                  "\n µ = 0        |                         0            0"
+                  "\n Sommes       |   1.125e+006   1.125e+006   1.125e+006"
+                  "\n"
+                  "\n Puissances   |          X^1   |        X^0"
+                  "\n Coefficients |   1.125e+006   | 1.125e+006"
+                  "\n µ = 0        |            0   |          0"
+                  "\n Sommes       |   1.125e+006   | 1.125e+006"},
+        // A block of exactly 80 columns is not split.
+        TableCase{"BlockOfEightyFits", fromHighest({1125000, 1125000, 1125000, 1125000, 1125000, 1125000, 1125000}), 0,
+                  "\n Puissances   |          X^6          X^5          X^4          X^3          X^2"
+                  "\n Coefficients |   1.125e+006   1.125e+006   1.125e+006   1.125e+006   1.125e+006"
+                  "\n µ = 0        |                         0            0            0            0"
+                  "\n Sommes       |   1.125e+006   1.125e+006   1.125e+006   1.125e+006   1.125e+006"
+                  "\n"
+                  "\n Puissances   |          X^1   |        X^0"
+                  "\n Coefficients |   1.125e+006   | 1.125e+006"
+                  "\n µ = 0        |            0   |          0"
+                  "\n Sommes       |   1.125e+006   | 1.125e+006"}),
+    [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

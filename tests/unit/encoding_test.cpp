@@ -9,6 +9,7 @@
 #include <string>
 
 #include "code_page_oracle.hpp"
+#include "native_io.hpp"
 #include "tessarivand/console/streams.hpp"
 
 namespace {
@@ -99,5 +100,42 @@ INSTANTIATE_TEST_SUITE_P(Characters, ConsoleBufferIntoAFile,
                          [](const ::testing::TestParamInfo<BoundaryCase>& info) {
                              return std::string(info.param.name);
                          });
+
+#ifndef _WIN32
+// Files and pipes take UTF-8 when the locale that POSIX's order names has a
+// UTF-8 codeset, whether or not that locale is installed.
+struct LocaleCase {
+    const char* lcAll;
+    const char* lcCtype;
+    const char* lang;
+    bool utf8;
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    const auto shown = [](const char* name) { return name == nullptr ? "(unset)" : name; };
+    *os << shown(c.lcAll) << " " << shown(c.lcCtype) << " " << shown(c.lang);
+}
+
+class LocaleEncoding : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocaleEncoding, UnderItsCodesetsName) {
+    const LocaleCase& c = GetParam();
+    EXPECT_EQ(tessarivand::console::native::localeNamesUtf8(c.lcAll, c.lcCtype, c.lang), c.utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(PosixOrder, LocaleEncoding,
+                         ::testing::Values(LocaleCase{"C.UTF-8", nullptr, nullptr, true},
+                                           LocaleCase{nullptr, nullptr, "fr_FR.utf8", true},
+                                           LocaleCase{nullptr, "de_DE.UTF8", nullptr, true},
+                                           LocaleCase{nullptr, nullptr, "fr_FR.Utf-8@euro", true},
+                                           LocaleCase{"", "", "fr_FR.UTF-8", true},         // empty counts as unset
+                                           LocaleCase{"C", nullptr, "fr_FR.UTF-8", false},  // the first set one decides
+                                           LocaleCase{nullptr, "POSIX", "C.UTF-8", false},
+                                           LocaleCase{nullptr, nullptr, "fr_FR.ISO-8859-15@euro", false},
+                                           LocaleCase{nullptr, nullptr, "fr_FR", false},
+                                           LocaleCase{nullptr, nullptr, "UTF-8", false},
+                                           LocaleCase{nullptr, nullptr, "fr_FR.UTF-16", false},
+                                           LocaleCase{nullptr, nullptr, nullptr, false}));
+#endif
 
 }  // namespace

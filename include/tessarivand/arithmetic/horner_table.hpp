@@ -26,9 +26,12 @@ struct HornerTable {
 // that quotientByBinomial computes, in its order. Changes nothing in p.
 HornerTable hornerTable(const Polynomial& p, double mu);
 
-// The table under a framed title on standard output, in blocks of
-// consecutive columns no wider than 80 characters, each under the powers of
-// X of its columns; the remainder is set apart by a bar.
+// The table under a framed title and its legend on standard output, in
+// blocks of consecutive columns no wider than 80 characters, each under the
+// powers of X of its columns. The remainder's column is set apart by a bar on
+// every row and always shares the last block with the quotient's last column
+// (a constant's table is that one column). A zero is written 0, whatever its
+// sign.
 void printHornerTable(const HornerTable& table);
 
 }  // namespace tessarivand

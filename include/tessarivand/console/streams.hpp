@@ -8,20 +8,19 @@
 // Encoding: what the library's functions write reaches std::cout and
 // std::cerr as the UTF-8 of their texts, everywhere, unless the program has
 // called console::attachStandardStreams() first; then it goes out as
-// tessarivand's own does: UTF-8 on a terminal, code page 850 into files and
-// pipes.
+// tessarivand's own does: UTF-8 on a terminal, and into files and pipes code
+// page 850, or UTF-8 there too on POSIX when the locale's encoding is UTF-8.
 
 namespace tessarivand::console {
 
 // Puts the console buffers under std::cin, std::cout and std::cerr. Decides
 // once, for standard output and standard error separately, whether the texts
-// go out as UTF-8 (a terminal, a console) or as code page 850 (anything
-// else). The streams keep their coupling: std::cin and std::cerr stay tied to
-// std::cout, and std::cerr stays unbuffered. Call it once, first thing in
-// main. Until it is called, std::cout and std::cerr keep the standard
-// library's own buffers, and every text of the library goes out as UTF-8,
-// into files and pipes too; a program that uses the library calls it to
-// write as tessarivand does.
+// go out as UTF-8 (a terminal, a console; on POSIX also a file or a pipe when
+// the first set and non-empty of LC_ALL, LC_CTYPE and LANG names a UTF-8
+// codeset, installed or not) or as code page 850 (anything else). The streams keep their coupling: std::cin and
+// std::cerr stay tied to std::cout, and std::cerr stays unbuffered. Call it once, first thing in main. Until it is
+// called, std::cout and std::cerr keep the standard library's own buffers, and every text of the library goes out as
+// UTF-8, into files and pipes too; a program that uses the library calls it to write as tessarivand does.
 void attachStandardStreams();
 
 // The program's arguments, its own name first, as UTF-8 whatever the system
