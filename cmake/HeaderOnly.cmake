@@ -1,5 +1,5 @@
-# Header-only libraries from the build machine's Debian packages (Boost,
-# {fmt}), used on every target as system includes, so that their own warnings
+# Header-only libraries from the build machine's Debian packages (Boost),
+# used on every target as system includes, so that their own warnings
 # never fail a build whose warnings are errors.
 #
 #   tessarivand_header_only(<target> <PUBLIC|PRIVATE|INTERFACE> <folder> <probe header> <package>)
