@@ -1,7 +1,10 @@
 #include "tessarivand/input/readers.hpp"
 
+#include <array>
+#include <cstddef>
 #include <iostream>
 #include <string_view>
+#include <type_traits>
 
 #include "tessarivand/console/number_format.hpp"
 #include "tessarivand/input/extraction.hpp"
@@ -52,43 +55,104 @@ constexpr ReaderTexts MenuChoiceTexts{
     .closing = " \" .\n\n\n",
 };
 
-std::string withName(std::string_view text, const std::string& displayName) {
+// Why exact mode refused a number, beyond what readReal refuses, in the order
+// of input::ExactRefusal after notANumber. Each is framed like readReal's
+// not-a-number message.
+constexpr auto ExactRefusalReasons = std::to_array<std::string_view>({
+    " Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
+    " entier naturel non nul, écrit avec des chiffres seulement",
+    " Une fraction s'écrit avec deux nombres entiers, sans point décimal\n"
+    " ni exposant, de part et d'autre de la barre \" / \"",
+    " Une fraction s'écrit sans espace avant ni après la barre \" / \"",
+    " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
+    " avec un exposant compris entre -1000 et 1000",
+});
+static_assert(ExactRefusalReasons.size() + 1 == input::ExactRefusalCount);
+
+// What follows each text: the display name and " = " for the readers; for the
+// coefficient entry its own label, which its not-a-number message leaves one
+// more space before.
+struct Label {
+    std::string text;
+    std::string afterRetry;
+};
+
+Label named(const std::string& displayName) {
+    std::string text = displayName + " = ";
+    return {text, text};
+}
+
+Label coefficientLabel(std::uint32_t index) {
+    std::string text = "Le Coefficient   a[" + console::formatInteger(index) + "]  =  ";
+    return {text, " " + text};
+}
+
+std::string followedBy(std::string_view text, const std::string& label) {
     std::string message(text);
-    message += displayName;
-    message += " = ";
+    message += label;
     return message;
+}
+
+// The message of each refusal: one text for doubles and integers, one per
+// input::ExactRefusal for exact numbers.
+template <typename Number>
+auto retryMessages(const ReaderTexts& texts, const std::string& label) {
+    if constexpr (std::is_same_v<Number, Rational>) {
+        input::ExactRetryMessages messages;
+        messages[0] = followedBy(texts.notANumber, label);
+        for (std::size_t i = 0; i < ExactRefusalReasons.size(); ++i) {
+            messages.at(i + 1) = "\n\n Saisie incorrecte ! \n\n" + std::string(ExactRefusalReasons.at(i)) +
+                                 "  !!!\n\n Veuillez entrer de nouveau un \" Nombre Réel \" : " + label;
+        }
+        return messages;
+    } else {
+        return followedBy(texts.notANumber, label);
+    }
 }
 
 std::string formatted(double value) { return console::formatReal(value); }
 std::string formatted(std::int32_t value) { return console::formatInteger(value); }
+std::string formatted(const Rational& value) { return console::formatRational(value); }
 
 // Prompt, read, recover, range test, confirm: the pattern of every reader.
 template <typename Number, typename Accepts>
-void readValidated(Number& value, const std::string& displayName, const ReaderTexts& texts, Accepts accepts) {
-    std::cout << withName(texts.prompt, displayName);
-    const std::string retry = withName(texts.notANumber, displayName);
+void readValidated(Number& value, const Label& label, const ReaderTexts& texts, Accepts accepts) {
+    std::cout << followedBy(texts.prompt, label.text);
+    const auto retry = retryMessages<Number>(texts, label.afterRetry);
     for (;;) {
         input::extractNumber(value, retry);
         if (accepts(value)) {
             break;
         }
-        std::cout << withName(texts.outOfRange, displayName);
+        std::cout << followedBy(texts.outOfRange, label.text);
     }
-    std::cout << withName(texts.confirmation, displayName) << formatted(value) << texts.closing;
+    std::cout << followedBy(texts.confirmation, label.text) << formatted(value) << texts.closing;
 }
+
+constexpr auto AnyValue = [](const auto&) { return true; };
 
 }  // namespace
 
-void readReal(double& value, std::string displayName) {
-    readValidated(value, displayName, RealTexts, [](double) { return true; });
-}
+void readReal(double& value, std::string displayName) { readValidated(value, named(displayName), RealTexts, AnyValue); }
 
 void readNatural(std::int32_t& value, std::string displayName) {
-    readValidated(value, displayName, NaturalTexts, [](std::int32_t v) { return v >= 0 && v < NaturalLimit; });
+    readValidated(value, named(displayName), NaturalTexts, [](std::int32_t v) { return v >= 0 && v < NaturalLimit; });
 }
 
 void readMenuChoice(std::int32_t& value, std::string displayName) {
-    readValidated(value, displayName, MenuChoiceTexts, [](std::int32_t v) { return v >= 1 && v <= 4; });
+    readValidated(value, named(displayName), MenuChoiceTexts, [](std::int32_t v) { return v >= 1 && v <= 4; });
+}
+
+void readCoefficient(double& value, std::uint32_t index) {
+    readValidated(value, coefficientLabel(index), RealTexts, AnyValue);
+}
+
+void readExactReal(Rational& value, std::string displayName) {
+    readValidated(value, named(displayName), RealTexts, AnyValue);
+}
+
+void readCoefficient(Rational& value, std::uint32_t index) {
+    readValidated(value, coefficientLabel(index), RealTexts, AnyValue);
 }
 
 }  // namespace tessarivand

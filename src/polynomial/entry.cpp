@@ -3,7 +3,6 @@
 
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
-#include "tessarivand/input/extraction.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -12,7 +11,6 @@ namespace tessarivand {
 namespace {
 
 using console::formatInteger;
-using console::formatReal;
 
 // A degree that readNatural accepts is one that the coefficient slots hold.
 static_assert(static_cast<std::uint32_t>(NaturalLimit) == MaxTerms);
@@ -38,20 +36,10 @@ constexpr const char* LeadingZeroBox =
 
 constexpr const char* TooLargeDegree = "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
 
-std::string coefficientLabel(std::uint32_t index) { return " Le Coefficient   a[" + formatInteger(index) + "]  =  "; }
-
-// Asks a[index] until a real number is typed, then confirms it.
-double readCoefficient(std::uint32_t index) {
-    const std::string label = coefficientLabel(index);
-    std::cout << "\n\n Veuillez entrer un Nombre Réel : " << label;
-    const std::string retry =
-        "\n\n Saisie incorrecte ! \n\n Vous avez entré autre chose qu'un nombre réel  !!!\n\n"
-        " Veuillez entrer de nouveau un \" Nombre Réel \" : " +
-        label;
+// a[index] as typed; the slot is written only once the reading succeeded.
+double typedCoefficient(std::uint32_t index) {
     double value = 0.0;
-    input::extractNumber(value, retry);
-    std::cout << "\n\n\n Saisie Confirmée !!! \n\n\n Le nombre réel entré est \"" << label << formatReal(value)
-              << " \" .\n";
+    readCoefficient(value, index);
     return value;
 }
 
@@ -91,12 +79,12 @@ void Polynomial::enterCoefficients() {
     std::cout << " Rappel :\n\n               ===  Le degré de votre polynôme est : " << formatInteger(n)
               << "  ===\n\n\n";
     for (std::int64_t i = n; i >= 0; --i) {
-        coefficients[static_cast<std::size_t>(i)] = readCoefficient(static_cast<std::uint32_t>(i));
+        coefficients[static_cast<std::size_t>(i)] = typedCoefficient(static_cast<std::uint32_t>(i));
     }
     // A typed -0 compares equal to 0 and is refused too.
     while (n != 0 && coefficients[n] == 0.0) {
         std::cout << LeadingZeroBox << formatInteger(n) << "] de votre polynôme s.v.p !\n\n";
-        coefficients[n] = readCoefficient(n);
+        coefficients[n] = typedCoefficient(n);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tessarivand/console/rational.hpp"
+
 // Encoding: what these functions write reaches std::cout and std::cerr as the
 // UTF-8 of their texts, everywhere, unless the program has called
 // console::attachStandardStreams() first; then it goes out as tessarivand's
@@ -26,5 +28,16 @@ void readNatural(std::int32_t& value, std::string displayName);
 
 // 1, 2, 3 or 4.
 void readMenuChoice(std::int32_t& value, std::string displayName);
+
+// The coefficient a[index] of a polynomial being entered, with readReal's
+// texts around its own label ("Le Coefficient   a[2]  =  ").
+void readCoefficient(double& value, std::uint32_t index);
+
+// Exact mode's twins of readReal and readCoefficient, with the same texts:
+// the number typed exactly (0.2 is 1/5), or a fraction (-7/4). Fractions
+// mistyped and numbers too long for exact arithmetic are refused with
+// messages of their own (input::extractExact).
+void readExactReal(Rational& value, std::string displayName);
+void readCoefficient(Rational& value, std::uint32_t index);
 
 }  // namespace tessarivand
