@@ -36,7 +36,10 @@ double log2Of(const cpp_int& value) {
     return static_cast<double>(shift) + std::log2((value >> shift).convert_to<double>());
 }
 
-double log2OfAbs(const cpp_int& value) { return log2Of(boost::multiprecision::abs(value)); }
+double log2OfAbs(cpp_int value) {
+    if (value.sign() < 0) value.backend().negate();
+    return log2Of(value);
+}
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "console_capture.hpp"
 #include "tessarivand/console/rational.hpp"
@@ -146,20 +147,20 @@ TEST(ExactMode, WritesTheRealModesBytesWhereBothAreExact) {
     std::uniform_int_distribution<int> degree(0, 8);
     int compared = 0;
     while (compared < 40) {
-        const int n = degree(random);
-        std::vector<int> a(static_cast<std::size_t>(n) + 1);
+        // Highest power first, as typed.
+        std::vector<int> a(static_cast<std::size_t>(degree(random)) + 1);
         for (int& c : a) c = coefficient(random);
-        if (n > 0 && a.back() == 0) a.back() = 1;
+        if (a.size() > 1 && a.front() == 0) a.front() = 1;
         const std::vector<int> mus{mu(random), mu(random)};
-        std::string input = std::to_string(n) + "\n";
-        for (auto c = a.rbegin(); c != a.rend(); ++c) input += std::to_string(*c) + "\n";
+        std::string input = std::to_string(a.size() - 1) + "\n";
+        for (const int c : a) input += std::to_string(c) + "\n";
         input += std::to_string(mus[0]) + "\n3\n" + std::to_string(mus[1]) + "\n4\nq";
         // Skip a case whose values (Horner's sums) leave the range.
         bool small = true;
         for (const int m : mus) {
             std::int64_t sum = 0;
-            for (auto c = a.rbegin(); c != a.rend(); ++c) {
-                sum = sum * m + *c;
+            for (const int c : a) {
+                sum = sum * m + c;
                 small = small && sum < 1'000'000 && sum > -1'000'000;
             }
         }
