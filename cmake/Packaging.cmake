@@ -42,7 +42,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSARIVAND_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# What building against the library needs; the program itself needs neither.
+# What building against the library needs; the program itself needs none of
+# it. Its headers include Boost's, which its CMake package finds: recommended,
+# so that apt installs it unless told not to.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libboost-dev (>= 1.74)")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.25), g++ (>= 4:12)")
 
 # The dependencies come from the binary itself. dpkg-shlibdeps is in

@@ -3,6 +3,7 @@
 // is then called again and again until the input ends. Each call must return
 // an acceptable value, and the input must end the loop. One more choice of the
 // first byte compares the bounded extraction of a real with the standard one.
+// The exact reader's value must read back from its own text.
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -26,6 +27,20 @@ void readRealOnce() {
     tessarivand::readReal(value, "µ");
     // The extraction refuses what a double cannot hold.
     require(value - value == 0.0, "readReal returns a finite number");
+}
+
+void readExactRealOnce() {
+    tessarivand::Rational value;
+    tessarivand::readExactReal(value, "µ");
+    // 1000 digits and an exponent of 1000: at most 2001 digits on either side.
+    const std::string text = tessarivand::console::formatRational(value);
+    require(text.size() <= 2 * 2001 + 2, "readExactReal's value stays within its limits");
+    // Its text reads back as the same value, unless it is longer than any text accepted.
+    std::istringstream shown(text);
+    tessarivand::Rational again;
+    const auto refusal = tessarivand::input::extractExact(shown, again);
+    require(refusal ? *refusal == tessarivand::input::ExactRefusal::tooLong : again == value,
+            "readExactReal's value reads back");
 }
 
 void readNaturalOnce() {
@@ -53,8 +68,8 @@ void askContinueOrQuitOnce() {
             "the end prompt returns continue or quit");
 }
 
-constexpr auto Readers =
-    std::to_array<void (*)()>({readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce, askContinueOrQuitOnce});
+constexpr auto Readers = std::to_array<void (*)()>(
+    {readRealOnce, readNaturalOnce, readMenuChoiceOnce, enterOnce, askContinueOrQuitOnce, readExactRealOnce});
 
 std::streamoff position(std::istream& in) { return in.rdbuf()->pubseekoff(0, std::ios_base::cur, std::ios_base::in); }
 

@@ -33,7 +33,7 @@ bool isInteger(const TypedReal& real) { return !real.hasPoint() && !real.hasExpo
 // a power of ten of at most some three thousand digits.
 Rational exactValue(const TypedReal& real) {
     const std::string& digits = real.significantDigits();
-    if (digits.empty()) return Rational(0);
+    if (digits.empty()) return {};  // zero
     const cpp_int significand(digits);
     const std::int64_t shift = real.pointPosition() - static_cast<std::int64_t>(digits.size());
     const cpp_int scale = boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(shift < 0 ? -shift : shift));

@@ -4,10 +4,15 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "tessarivand/console/rational.hpp"
 
 namespace {
 
+using tessarivand::Rational;
 using tessarivand::console::formatInteger;
+using tessarivand::console::formatRational;
 using tessarivand::console::formatReal;
 
 struct RealCase {
@@ -52,6 +57,14 @@ TEST(IntegerFormat, PlainDecimal) {
     EXPECT_EQ(formatInteger(999), "999");
     EXPECT_EQ(formatInteger(-1), "-1");
     EXPECT_EQ(formatInteger(4294967295LL), "4294967295");
+}
+
+TEST(RationalFormat, IntegersAsDigitsOthersAsLowestTerms) {
+    EXPECT_EQ(formatRational(Rational(-3)), "-3");
+    EXPECT_EQ(formatRational(Rational(-6, 4)), "-3/2");
+    EXPECT_EQ(formatRational(-(Rational(-1, 3) + Rational(1, 3))), "0");
+    const Rational huge = boost::multiprecision::pow(boost::multiprecision::cpp_int(10), 40);
+    EXPECT_EQ(formatRational(-huge / 3), "-1" + std::string(40, '0') + "/3");
 }
 
 }  // namespace

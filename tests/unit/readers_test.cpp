@@ -11,6 +11,8 @@
 
 namespace {
 
+using tessarivand::Rational;
+using tessarivand::readExactReal;
 using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
 using tessarivand::readReal;
@@ -117,6 +119,30 @@ INSTANTIATE_TEST_SUITE_P(
                       ReaderCase{"3abc\n", 3, MenuPrompt + menuConfirmation("3"), "", ""},
                       ReaderCase{"4 2\n1\n", 4, MenuPrompt + menuConfirmation("4"), "", "1\n"}));
 
+// Exact mode: readReal's texts, the value typed exactly, and a message of its
+// own for each way a fraction or a number can be refused.
+std::string exactRefusal(const std::string& reason) {
+    return "\n\n Saisie incorrecte ! \n\n" + reason +
+           "  !!!\n\n Veuillez entrer de nouveau un \" Nombre Réel \" : µ = ";
+}
+
+const std::string ExactRefusals = exactRefusal(
+                                      " Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
+                                      " entier naturel non nul, écrit avec des chiffres seulement") +
+                                  exactRefusal(
+                                      " Une fraction s'écrit avec deux nombres entiers, sans point décimal\n"
+                                      " ni exposant, de part et d'autre de la barre \" / \"") +
+                                  exactRefusal(" Une fraction s'écrit sans espace avant ni après la barre \" / \"") +
+                                  exactRefusal(
+                                      " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
+                                      " avec un exposant compris entre -1000 et 1000");
+
+TEST(ReadExactReal, ConfirmsInLowestTermsAndSaysWhatIsWrong) {
+    expectReads(readExactReal, "µ",
+                {"abc\n2/x\n2/1.5\n2 /3\n1e5000\n-6/4 2\nnext", -1.5, RealPrompt + realConfirmation("-3/2"),
+                 RealRetry + ExactRefusals, "next"});
+}
+
 TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
     std::string input(std::size_t{8} * 1024 * 1024, 'z');
     input += "\n42\n";
@@ -148,6 +174,8 @@ TEST(ReadersAtEndOfInput, EndTheProgramWithStatusOne) {
     EXPECT_EXIT(readUntilTheEnd(readReal, "abc"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
     EXPECT_EXIT(readUntilTheEnd(readNatural, "1000\n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
     EXPECT_EXIT(readUntilTheEnd(readMenuChoice, "9\nx\n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd(readExactReal, "2/"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd(readExactReal, "2 /3\n  "), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
 }
 
 }  // namespace

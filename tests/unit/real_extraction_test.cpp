@@ -1,13 +1,17 @@
 // The bounded extraction of a real must take the same characters, give the
 // same double (to the bit) and leave the same stream state as the standard
-// extraction, whatever the text.
+// extraction, whatever the text. The exact reading follows the same grammar
+// and gives the value typed, exactly.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,12 +21,15 @@
 
 namespace {
 
+using tessarivand::Rational;
+using tessarivand::input::ExactRefusal;
+using tessarivand::input::extractExact;
 using tessarivand::input::extractReal;
 
 struct Outcome {
     std::uint64_t bits;
     std::ios_base::iostate state;
-    std::string left;
+    std::string left{};
 };
 
 Outcome outcomeOf(std::istringstream& in, double value) {
@@ -145,9 +152,86 @@ const std::vector<std::string> ShortTexts = {"",
                                              "7e3x",
                                              "  -  5"};
 
-TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
-    for (const std::string& text : ShortTexts) expectSameAsStandard(text);
+// A text, and either the refusal it earns or the value and what is left.
+struct ExactCase {
+    std::string text;
+    std::optional<ExactRefusal> refusal;
+    Rational value = 0;
+    std::string left{};
+};
+
+void PrintTo(const ExactCase& c, std::ostream* os) { *os << '"' << c.text.substr(0, 40) << '"'; }
+
+ExactCase readExactly(const std::string& text) {
+    std::istringstream in(text);
+    ExactCase outcome{text, std::nullopt};
+    outcome.refusal = extractExact(in, outcome.value);
+    EXPECT_EQ(in.fail(), outcome.refusal.has_value()) << text;
+    in.clear();
+    outcome.left.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return outcome;
 }
+
+// Where the standard extraction finds no number, the exact reading finds
+// none; where it takes one, the exact reading takes the same value (to the
+// nearest double) or refuses it as beyond exact arithmetic's limits. Among
+// subnormals Boost's conversion to double does not always round to nearest,
+// so only normal values are compared.
+void expectSameGrammarAsStandard(const std::string& text) {
+    std::istringstream standard(text);
+    double expected = 12345.0;
+    standard >> expected;
+    const ExactCase exact = readExactly(text);
+    if (standard) {
+        if (exact.refusal) {
+            EXPECT_EQ(exact.refusal, ExactRefusal::tooLong) << text;
+        } else if (std::abs(expected) >= std::numeric_limits<double>::min() || expected == 0.0) {
+            EXPECT_EQ(static_cast<double>(exact.value), expected) << text;
+        }
+    } else if (expected == 0.0) {
+        EXPECT_EQ(exact.refusal, ExactRefusal::notANumber) << text;
+    }
+}
+
+TEST(RealExtraction, TakesWhatTheStandardOneTakes) {
+    for (const std::string& text : ShortTexts) {
+        expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
+    }
+}
+
+class ExactExtraction : public ::testing::TestWithParam<ExactCase> {};
+
+TEST_P(ExactExtraction, TakesTheValueTypedOrSaysWhyNot) {
+    const ExactCase outcome = readExactly(GetParam().text);
+    EXPECT_EQ(outcome.refusal, GetParam().refusal);
+    if (!GetParam().refusal) {
+        EXPECT_EQ(outcome.value, GetParam().value);
+        EXPECT_EQ(outcome.left, GetParam().left);
+    }
+}
+
+const std::string Nines(1000, '9');
+const Rational TenToThe1000 = boost::multiprecision::pow(boost::multiprecision::cpp_int(10), 1000);
+using enum ExactRefusal;
+
+INSTANTIATE_TEST_SUITE_P(
+    Accepted, ExactExtraction,
+    ::testing::Values(ExactCase{"2.5E-4", {}, Rational(1, 4000)}, ExactCase{"-7/4", {}, Rational(-7, 4)},
+                      ExactCase{"+6/04", {}, Rational(3, 2)}, ExactCase{"2/3x", {}, Rational(2, 3), "x"},
+                      ExactCase{"2/3,5", {}, Rational(2, 3), ",5"}, ExactCase{"-1e-1000", {}, -1 / TenToThe1000},
+                      ExactCase{Nines, {}, TenToThe1000 - 1}, ExactCase{"1/" + Nines, {}, 1 / (TenToThe1000 - 1)}));
+
+INSTANTIATE_TEST_SUITE_P(Refused, ExactExtraction,
+                         ::testing::Values(ExactCase{"1e", notANumber}, ExactCase{"-/2", notANumber},
+                                           ExactCase{"2/0", badDenominator}, ExactCase{"2/", badDenominator},
+                                           ExactCase{"2/-3", badDenominator}, ExactCase{"2/x", badDenominator},
+                                           ExactCase{"2/1.5", decimalInFraction}, ExactCase{"1.5/2", decimalInFraction},
+                                           ExactCase{"2/3e2", decimalInFraction}, ExactCase{"2\t/3", blankAroundBar},
+                                           ExactCase{"2/ 3", blankAroundBar}, ExactCase{"1e999999999", tooLong},
+                                           ExactCase{"1e-1001", tooLong}, ExactCase{"1/9" + Nines, tooLong},
+                                           ExactCase{"0." + Nines, tooLong},
+                                           ExactCase{std::string(3'000'000, '7') + "/2", tooLong}));
 
 TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
     const std::string zeros(3000, '0');
@@ -189,6 +273,7 @@ TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
                                          ones + "x"};
     for (const std::string& text : texts) {
         expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
     }
 }
 
@@ -201,6 +286,7 @@ TEST(RealExtraction, GivesTheStandardResultForRandomTexts) {
         std::string text;
         for (int k = length(random); k > 0; --k) text.push_back(alphabet[pick(random)]);
         expectSameAsStandard(text);
+        expectSameGrammarAsStandard(text);
     }
 }
 
