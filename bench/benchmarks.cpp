@@ -132,7 +132,7 @@ AnyPolynomial classroomPolynomial(std::uint32_t degree) {
 // doubles, and exactly (sums of some 950 digits at degree 999).
 template <typename AnyPolynomial>
 void classroomDivisionWithTable(benchmark::State& state, std::uint32_t degree) {
-    AnyPolynomial p = classroomPolynomial<AnyPolynomial>(degree);
+    auto p = classroomPolynomial<AnyPolynomial>(degree);
     using Number = decltype(p.mu);
     const Number mu = Number(2) / 3;
     DiscardingBuffer sink;
