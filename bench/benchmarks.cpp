@@ -18,10 +18,12 @@
 #include "ratio_reporter.hpp"
 #include "reference_loops.hpp"
 #include "tessarivand/arithmetic/division.hpp"
+#include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/product.hpp"
 #include "tessarivand/arithmetic/sum.hpp"
 #include "tessarivand/console/number_format.hpp"
+#include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace {
@@ -101,6 +103,34 @@ void divisionPrintedToString(benchmark::State& state, std::uint32_t degree) {
         length = text.view().size();
     }
     state.counters["bytes"] = static_cast<double>(length);
+}
+
+// --- Exact mode -------------------------------------------------------------------
+
+// What a class would type: integers from -9 to 9, the leading one non-zero.
+template <typename AnyPolynomial>
+AnyPolynomial classroomPolynomial(std::uint32_t degree) {
+    AnyPolynomial p;
+    p.degree = degree;
+    for (std::uint32_t k = 0; k <= degree; ++k) p.coefficients[k] = static_cast<int>((k * 7919U) % 19U) - 9;
+    if (p.coefficients[degree] == 0) p.coefficients[degree] = 1;
+    return p;
+}
+
+// The division by (X - 2/3) printed with its table, as --tableau does: in
+// doubles, and exactly (sums of some 950 digits at degree 999).
+template <typename AnyPolynomial>
+void classroomDivisionWithTable(benchmark::State& state, std::uint32_t degree) {
+    auto p = classroomPolynomial<AnyPolynomial>(degree);
+    using Number = decltype(p.mu);
+    const Number mu = Number(2) / 3;
+    DiscardingBuffer sink;
+    const CoutRedirect redirect(&sink);
+    for ([[maybe_unused]] const auto& iteration : state) {
+        AnyPolynomial q = divideByBinomial(p, mu);
+        benchmark::DoNotOptimize(q);
+        printHornerTable(hornerTable(p, mu));
+    }
 }
 
 // --- Sum and products ---------------------------------------------------------
@@ -249,6 +279,12 @@ std::map<std::string, Comparison> registerAll() {
         add("divideByBinomial_discarded" + size, reference, 0.0, divisionPrintedAndDiscarded, degree);
         add("divideByBinomial_to_string" + size, reference, 0.0, divisionPrintedToString, degree);
         add("hornerTable_discarded" + size, reference, 0.0, hornerTablePrintedAndDiscarded, degree);
+    }
+    for (const std::uint32_t degree : {100U, 999U}) {
+        const std::string size = "/" + std::to_string(degree);
+        const std::string reference = "classroom_division_with_table" + size;
+        add(reference, "", 0.0, classroomDivisionWithTable<Polynomial>, degree);
+        add("exact_division_with_table" + size, reference, 0.0, classroomDivisionWithTable<ExactPolynomial>, degree);
     }
     for (const Operands sizes : {Operands{10, 100}, Operands{99, 900}}) {
         const std::string size = "/" + sizes.label();

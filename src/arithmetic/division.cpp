@@ -3,40 +3,47 @@
 #include <iostream>
 #include <string>
 
+#include "console/number_text.hpp"
+#include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
-#include "tessarivand/console/number_format.hpp"
 
 namespace tessarivand {
 
 namespace {
 
-void printDivision(const Polynomial& quotient, double mu, double remainder) {
+// The block of both kinds of division; only the numbers' text differs.
+template <typename AnyPolynomial, typename Number>
+void printDivision(const AnyPolynomial& quotient, const Number& mu, const Number& remainder) {
     using console::AsteriskRow;
-    using console::formatReal;
-    const std::string muText = formatReal(mu);
+    using console::formatNumber;
+    const std::string muText = formatNumber(mu);
     std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"P(X)\" par \"(X - " << muText
               << ")\"\n\n  s'exprime comme suit : \n\n\n"
               << AsteriskRow << "\n\n P(X) = (X - " << muText << ").(";
     if (quotient.degree == 0) {
-        std::cout << formatReal(quotient.coefficients[0]);
+        std::cout << formatNumber(quotient.coefficients[0]);
     } else {
         writeTerms(quotient);
     }
-    std::cout << ") + (" << formatReal(remainder) << ")\n\n\n" << AsteriskRow;
+    std::cout << ") + (" << formatNumber(remainder) << ")\n\n\n" << AsteriskRow;
 }
 
 // A degree out of range is read as the highest one, so that no slot beyond
 // the array is touched.
-std::uint32_t schemeDegree(const Polynomial& p) { return p.degree < MaxTerms ? p.degree : MaxTerms - 1; }
+template <typename AnyPolynomial>
+std::uint32_t schemeDegree(const AnyPolynomial& p) {
+    return p.degree < MaxTerms ? p.degree : MaxTerms - 1;
+}
 
-// Horner's scheme, the one loop of every division: writes the quotient of p
-// by (X - mu) into q and returns the remainder. onStep(product, sum) sees
-// each product mu × (the previous sum) and the sum that it gives, from under
-// a[n - 1] down to a[0], the remainder last. Every product is rounded before
-// its sum (no fused multiply-add).
-template <typename OnStep>
-double hornerScheme(const Polynomial& p, double mu, Polynomial& q, const OnStep& onStep) {
+// Horner's scheme, the one loop of every division, in doubles and in exact
+// rationals: writes the quotient of p by (X - mu) into q and returns the
+// remainder. onStep(product, sum) sees each product mu × (the previous sum)
+// and the sum that it gives, from under a[n - 1] down to a[0], the remainder
+// last. In doubles, every product is rounded before its sum (no fused
+// multiply-add). mu comes by value, so that no slot of q can alias it.
+template <typename AnyPolynomial, typename Number, typename OnStep>
+Number hornerScheme(const AnyPolynomial& p, const Number mu, AnyPolynomial& q, const OnStep& onStep) {
     const auto& a = p.coefficients;
     auto& c = q.coefficients;
     const std::uint32_t n = schemeDegree(p);
@@ -45,35 +52,42 @@ double hornerScheme(const Polynomial& p, double mu, Polynomial& q, const OnStep&
         c[n - 1] = a[n];
     }
     for (auto k = static_cast<std::int64_t>(n) - 2; k >= 0; --k) {
-        const double product = c[k + 1] * mu;
+        const Number product = c[k + 1] * mu;
         c[k] = a[k + 1] + product;
         onStep(product, c[k]);
     }
-    const double product = c[0] * mu;
-    const double remainder = a[0] + product;
+    const Number product = c[0] * mu;
+    Number remainder = a[0] + product;
     onStep(product, remainder);
     return remainder;
 }
 
-}  // namespace
-
-Polynomial quotientByBinomial(Polynomial& p, double mu) {
-    Polynomial q;
+template <typename AnyPolynomial, typename Number>
+AnyPolynomial quotientOf(AnyPolynomial& p, const Number& mu) {
+    AnyPolynomial q;
     q.setName("Q");
-    p.remainder = hornerScheme(p, mu, q, [](double /*product*/, double /*sum*/) {});
+    p.remainder = hornerScheme(p, mu, q, [](const Number& /*product*/, const Number& /*sum*/) {});
     p.mu = mu;
     return q;
 }
 
-HornerTable hornerTable(const Polynomial& p, double mu) {
+template <typename AnyPolynomial, typename Number>
+AnyPolynomial divisionOf(AnyPolynomial& p, const Number& mu) {
+    AnyPolynomial q = quotientOf(p, mu);
+    printDivision(q, mu, p.remainder);
+    return q;
+}
+
+template <typename AnyPolynomial, typename Number>
+BasicHornerTable<Number> tableOf(const AnyPolynomial& p, const Number& mu) {
     const std::uint32_t n = schemeDegree(p);
-    HornerTable table{mu, {}, {}, {}};
+    BasicHornerTable<Number> table{mu, {}, {}, {}};
     table.coefficients.assign(p.coefficients.rbegin() + (MaxTerms - 1 - n), p.coefficients.rend());
     table.products.reserve(n + 1);
     table.sums.reserve(n + 1);
     if (n >= 1) table.sums.push_back(p.coefficients[n]);
-    Polynomial q;
-    hornerScheme(p, mu, q, [&table](double product, double sum) {
+    AnyPolynomial q;
+    hornerScheme(p, mu, q, [&table](const Number& product, const Number& sum) {
         table.products.push_back(product);
         table.sums.push_back(sum);
     });
@@ -83,10 +97,15 @@ HornerTable hornerTable(const Polynomial& p, double mu) {
     return table;
 }
 
-Polynomial divideByBinomial(Polynomial& p, double mu) {
-    Polynomial q = quotientByBinomial(p, mu);
-    printDivision(q, mu, p.remainder);
-    return q;
-}
+}  // namespace
+
+Polynomial quotientByBinomial(Polynomial& p, double mu) { return quotientOf(p, mu); }
+ExactPolynomial quotientByBinomial(ExactPolynomial& p, const Rational& mu) { return quotientOf(p, mu); }
+
+HornerTable hornerTable(const Polynomial& p, double mu) { return tableOf(p, mu); }
+ExactHornerTable hornerTable(const ExactPolynomial& p, const Rational& mu) { return tableOf(p, mu); }
+
+Polynomial divideByBinomial(Polynomial& p, double mu) { return divisionOf(p, mu); }
+ExactPolynomial divideByBinomial(ExactPolynomial& p, const Rational& mu) { return divisionOf(p, mu); }
 
 }  // namespace tessarivand

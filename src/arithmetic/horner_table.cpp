@@ -13,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "console/number_text.hpp"
 #include "console/utf8.hpp"
+#include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/console/number_format.hpp"
 
 namespace tessarivand {
@@ -23,10 +25,19 @@ namespace {
 constexpr const char* TitleText =
     "\n\n\n\n             ****************************************************\n"
     "             ***       Tableau de Horner de la division       ***\n"
-    "             ****************************************************\n\n"
+    "             ****************************************************\n\n";
+
+constexpr const char* ColumnsLegend =
     "  Chaque nombre de la ligne « µ = ... » est le produit de µ par la somme\n"
     "  de la colonne précédente.\n"
     "  La somme sous X^k est le coefficient de X^(k-1) dans le quotient.\n"
+    "  La dernière somme, après « | », est le reste, qui vaut P(µ).";
+
+// The list that replaces the columns where numbers are too long for them.
+constexpr const char* ListLegend =
+    "  Sous chaque puissance X^k : son coefficient dans P, le produit de µ par\n"
+    "  la somme précédente, puis leur somme, qui est le coefficient de X^(k-1)\n"
+    "  dans le quotient.\n"
     "  La dernière somme, après « | », est le reste, qui vaut P(µ).";
 
 constexpr std::string_view PowersLabel = "Puissances";
@@ -46,8 +57,10 @@ std::size_t widthOf(std::string_view text) {
     }));
 }
 
-// A number as the table writes it: a zero, whatever its sign, is 0.
+// A number as the table writes it: a zero, whatever its sign, is 0 (an
+// exact zero has no sign).
 std::string cellText(double value) { return console::formatReal(value == 0.0 ? 0.0 : value); }
+std::string cellText(const Rational& value) { return console::formatNumber(value); }
 
 // The rows of every block, from the top.
 constexpr std::size_t PowersRow = 0;
@@ -64,7 +77,8 @@ struct Column {
 };
 
 // Column i of the table, counted from a[n].
-Column columnAt(const HornerTable& table, std::size_t i) {
+template <typename Number>
+Column columnAt(const BasicHornerTable<Number>& table, std::size_t i) {
     const std::size_t count = table.coefficients.size();
     const std::size_t firstProduct = count - std::min(count, table.products.size());
     Column column;
@@ -109,13 +123,83 @@ void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTa
     }
 }
 
-}  // namespace
+// Whether each column fits beside the heads, and the quotient's last one
+// with the remainder's. A double's cell is never wider than LongestCell: its
+// columns always fit, and nothing is formatted twice.
+constexpr std::size_t WidestHead = 1 + 4 + LongestCell + 2;  // "\n µ = " … " |"
+static_assert(WidestHead + ColumnGap.size() + LongestCell + RemainderGap.size() + LongestCell <= LineWidth);
 
-void printHornerTable(const HornerTable& table) {
+bool columnsFit(const HornerTable& /*table*/, std::size_t /*headWidth*/) { return true; }
+
+// Exact numbers grow along the table, so the first column too wide for it
+// is soon met, and the columns after it are not formatted here.
+bool columnsFit(const ExactHornerTable& table, std::size_t headWidth) {
+    const std::size_t count = table.coefficients.size();
+    std::size_t previousWidth = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t width = columnAt(table, i).width;
+        const bool isRemainder = i + 1 == count;
+        const std::size_t needed = isRemainder
+                                       ? (i == 0 ? 0 : ColumnGap.size() + previousWidth) + RemainderGap.size() + width
+                                       : ColumnGap.size() + width;
+        if (headWidth + needed > LineWidth) return false;
+        previousWidth = width;
+    }
+    return true;
+}
+
+constexpr std::string_view ListIndent = "    ";
+constexpr std::string_view ListBar = " |  ";
+constexpr std::string_view CoefficientLine = " Coefficient : ";
+constexpr std::string_view ProductLine = " Produit     : ";
+constexpr std::string_view SumLine = " Somme       : ";
+
+// One labelled value of the list; a number too long to follow its label
+// within 80 characters has the next line to itself.
+void appendListValue(std::string& out, std::string_view start, std::string_view label, const std::string& number) {
+    out += '\n';
+    out += start;
+    out += label;
+    if (widthOf(start) + widthOf(label) + number.size() > LineWidth) {
+        out.erase(out.find_last_not_of(' ') + 1);
+        out += '\n';
+    }
+    out += number;
+}
+
+// The list: µ, then for each power of X its line and its values; the
+// remainder's lines behind a bar, as its column is.
+template <typename Number>
+void appendList(std::string& out, const BasicHornerTable<Number>& table) {
+    const std::size_t count = table.coefficients.size();
+    const std::size_t firstProduct = count - std::min(count, table.products.size());
+    out += ListLegend;
+    out += '\n';
+    appendListValue(out, "", " µ = ", cellText(table.mu));
+    out += '\n';
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool isRemainder = i + 1 == count;
+        const std::string_view start = isRemainder ? ListBar : ListIndent;
+        out += isRemainder ? "\n | X^" : "\n X^";
+        out += console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+        appendListValue(out, start, CoefficientLine, cellText(table.coefficients[i]));
+        if (i >= firstProduct) appendListValue(out, start, ProductLine, cellText(table.products[i - firstProduct]));
+        if (i < table.sums.size()) appendListValue(out, start, SumLine, cellText(table.sums[i]));
+    }
+}
+
+template <typename Number>
+void printTable(const BasicHornerTable<Number>& table) {
     const std::size_t count = table.coefficients.size();
     if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
     const Heads heads = headsFor("µ = " + cellText(table.mu));
     const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
+    if (!columnsFit(table, headWidth)) {
+        std::string out = TitleText;
+        appendList(out, table);
+        std::cout << out;
+        return;
+    }
 
     // Room for the widest cells and a block per column at worst: reserved
     // but never written, the excess costs nothing, and the text is never
@@ -123,6 +207,7 @@ void printHornerTable(const HornerTable& table) {
     std::size_t headBytes = 1;
     for (const std::string& head : heads) headBytes += head.size();
     std::string out = TitleText;
+    out += ColumnsLegend;
     out.reserve(out.size() + count * (RowCount * (RemainderGap.size() + LongestCell) + headBytes));
 
     // Column by column, a block is laid out as soon as the next column would
@@ -149,5 +234,10 @@ void printHornerTable(const HornerTable& table) {
     appendBlock(out, block, true, heads);
     std::cout << out;
 }
+
+}  // namespace
+
+void printHornerTable(const HornerTable& table) { printTable(table); }
+void printHornerTable(const ExactHornerTable& table) { printTable(table); }
 
 }  // namespace tessarivand

@@ -15,7 +15,7 @@ namespace tessarivand {
 namespace {
 
 constexpr const char* Usage =
-    "Usage : tessarivand [-t | --tableau] [--help | --version]\n"
+    "Usage : tessarivand [-t | --tableau] [-e | --exact] [--help | --version]\n"
     "\n"
     "Division euclidienne d'un polynôme réel P(X) de degré inférieur à 1000 par\n"
     "le binôme (X - µ), selon les puissances décroissantes (schéma de Horner).\n"
@@ -24,6 +24,8 @@ constexpr const char* Usage =
     "\n"
     "Options :\n"
     "  -t, --tableau  affiche après chaque division son tableau de Horner\n"
+    "  -e, --exact    calcule en fractions exactes, sans arrondi : les\n"
+    "                 coefficients et µ peuvent alors s'écrire en fractions (2/3)\n"
     "  -h, --help     affiche cette aide et termine\n"
     "  --version      affiche la version et la licence, et termine\n"
     "\n"
@@ -58,6 +60,8 @@ int runCommandLine(std::span<const std::string> commandLine) {
         const std::string_view argument = commandLine[i];
         if (argument == "--tableau" || argument == "-t") {
             settings.showHornerTable = true;
+        } else if (argument == "--exact" || argument == "-e") {
+            settings.exactNumbers = true;
         } else if (argument == "--help" || argument == "-h") {
             std::cout << Usage;
             return statusOfOutput();

@@ -5,10 +5,13 @@
 #include <memory>
 
 #include "tessarivand/arithmetic/division.hpp"
+#include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/console/rational.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
+#include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace tessarivand {
@@ -43,7 +46,16 @@ constexpr const char* Menu =
     "         3. Changer la valeur de  'µ' sans changer le Polynôme 'P'\n\n"
     "         4. Reprendre/Quitter le programme\n";
 
+constexpr const char* TooLargeNotice =
+    "\n\n\n\n  ATTENTION :  Le résultat exact de cette division serait trop grand\n"
+    "  (des millions de chiffres, ou plus d'une seconde de calcul) : il n'est pas\n"
+    "  calculé. Choisissez dans le menu une autre valeur de µ ou un autre\n"
+    "  polynôme P.";
+
 constexpr const char* MuName = "µ";
+
+void readMu(double& mu) { readReal(mu, MuName); }
+void readMu(Rational& mu) { readExactReal(mu, MuName); }
 
 // The division prints everything; its quotient is not needed afterwards.
 // Its table runs the same scheme once more rather than keep every step of
@@ -53,16 +65,30 @@ void divide(Polynomial& p, double mu, const Settings& settings) {
     if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
 }
 
-// One run: P and µ typed and divided, then the menu until the user leaves.
+// An exact result too large to compute in a moment is not computed: the
+// notice takes the identity's place, and the menu follows as after any
+// division.
+void divide(ExactPolynomial& p, const Rational& mu, const Settings& settings) {
+    if (!exactDivisionFits(p, mu, settings.showHornerTable)) {
+        std::cout << TooLargeNotice;
+        return;
+    }
+    static_cast<void>(divideByBinomial(p, mu));
+    if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+}
+
+// One run: P and µ typed and divided, then the menu until the user leaves;
+// in doubles or, with --exact, in exact rationals.
+template <typename AnyPolynomial, typename Number>
 void runOnce(const Settings& settings) {
-    auto p = std::make_unique<Polynomial>();
+    auto p = std::make_unique<AnyPolynomial>();
 #if defined(__cpp_lib_smart_ptr_for_overwrite)
-    auto mu = std::make_unique_for_overwrite<double>();
+    auto mu = std::make_unique_for_overwrite<Number>();
     auto choice = std::make_unique_for_overwrite<std::int32_t>();
 #else
     // Zeroed where the library cannot leave them unset; they are written
     // before they are read all the same.
-    auto mu = std::make_unique<double>();
+    auto mu = std::make_unique<Number>();
     auto choice = std::make_unique<std::int32_t>();
 #endif
 
@@ -70,7 +96,7 @@ void runOnce(const Settings& settings) {
     console::printBanner(Title, Description);
     console::printBanner(Task, Domain);
     p->enter();
-    readReal(*mu, MuName);
+    readMu(*mu);
     divide(*p, *mu, settings);
 
     for (;;) {
@@ -79,13 +105,13 @@ void runOnce(const Settings& settings) {
         switch (*choice) {
             case 1:
                 p->enter();
-                readReal(*mu, MuName);
+                readMu(*mu);
                 break;
             case 2:
                 p->enter();
                 break;
             case 3:
-                readReal(*mu, MuName);
+                readMu(*mu);
                 break;
             default:  // 4: the only other value that the reader lets through
                 p.reset();
@@ -103,7 +129,11 @@ void printCredits() { std::cout << Credits; }
 
 int runProgram(const Settings& settings) {
     do {
-        runOnce(settings);
+        if (settings.exactNumbers) {
+            runOnce<ExactPolynomial, Rational>(settings);
+        } else {
+            runOnce<Polynomial, double>(settings);
+        }
     } while (askResumeOrQuit() == RunAnswer::resume);
     return 0;
 }

@@ -3,8 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "console/number_text.hpp"
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
+#include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace tessarivand {
@@ -13,10 +15,11 @@ namespace {
 
 using console::AsteriskRow;
 using console::formatInteger;
-using console::formatReal;
+using console::formatNumber;
 
 // A NaN compares unequal to 0 too, but it is left out like a zero.
 bool isWritten(double coefficient) { return coefficient != 0.0 && coefficient == coefficient; }
+bool isWritten(const Rational& coefficient) { return !coefficient.is_zero(); }
 
 constexpr const char* TitleText =
     "\n             ****************************************************\n"
@@ -29,20 +32,22 @@ constexpr std::size_t BytesPerTerm = 24;
 constexpr const char* BoxEdge = "\n      *******************************************************************";
 constexpr const char* BoxSide = "\n      *                                                                 *";
 
-void writeExpressionLine(const Polynomial& p, const std::string& label) {
+template <typename AnyPolynomial>
+void writeExpressionLine(const AnyPolynomial& p, const std::string& label) {
     std::cout << '\n' << AsteriskRow << "\n\n " << label << "(X) = ";
     writeTerms(p);
     std::cout << "\n\n\n" << AsteriskRow;
 }
 
-void writeConstantBox(const Polynomial& p, const std::string& label) {
-    std::cout << BoxEdge << BoxSide << "\n                       " << label << "(X) = " << formatReal(p.coefficients[0])
-              << " = Polynôme Constant" << BoxSide << BoxEdge;
+template <typename AnyPolynomial>
+void writeConstantBox(const AnyPolynomial& p, const std::string& label) {
+    std::cout << BoxEdge << BoxSide << "\n                       " << label
+              << "(X) = " << formatNumber(p.coefficients[0]) << " = Polynôme Constant" << BoxSide << BoxEdge;
 }
 
-}  // namespace
-
-void writeTerms(const Polynomial& p) {
+// The one term rule of both kinds of polynomial.
+template <typename AnyPolynomial>
+void writeTermsOf(const AnyPolynomial& p) {
     const std::uint32_t d = p.degree;
     const auto& c = p.coefficients;
     if (d == 0 || d >= MaxTerms) {
@@ -52,9 +57,9 @@ void writeTerms(const Polynomial& p) {
     // terms are then one write instead of five thousand.
     std::string line;
     line.reserve(static_cast<std::size_t>(d + 1) * BytesPerTerm);
-    const auto appendTerm = [&line](std::string_view opening, double coefficient, std::string_view tail) {
+    const auto appendTerm = [&line](std::string_view opening, const auto& coefficient, std::string_view tail) {
         line += opening;
-        line += formatReal(coefficient);
+        line += formatNumber(coefficient);
         line += tail;
     };
     if (d >= 2 && isWritten(c[d])) {
@@ -78,16 +83,25 @@ void writeTerms(const Polynomial& p) {
     std::cout << line;
 }
 
-void Polynomial::displayExpression(std::string label) const {
+template <typename AnyPolynomial>
+void displayExpressionOf(const AnyPolynomial& p, const std::string& label) {
     console::printBanner(TitleText, "");
-    std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : " << console::formatInteger(degree)
+    std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : " << formatInteger(p.degree)
               << "   ===\n\n\n";
     std::cout << "\n\n  L'expression de votre polynôme est : \n";
-    if (degree >= 1) {
-        writeExpressionLine(*this, label);
+    if (p.degree >= 1) {
+        writeExpressionLine(p, label);
     } else {
-        writeConstantBox(*this, label);
+        writeConstantBox(p, label);
     }
 }
+
+}  // namespace
+
+void writeTerms(const Polynomial& p) { writeTermsOf(p); }
+void writeTerms(const ExactPolynomial& p) { writeTermsOf(p); }
+
+void Polynomial::displayExpression(std::string label) const { displayExpressionOf(*this, label); }
+void ExactPolynomial::displayExpression(std::string label) const { displayExpressionOf(*this, label); }
 
 }  // namespace tessarivand

@@ -4,6 +4,7 @@
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/number_format.hpp"
 #include "tessarivand/input/readers.hpp"
+#include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
 namespace tessarivand {
@@ -37,24 +38,17 @@ constexpr const char* LeadingZeroBox =
 constexpr const char* TooLargeDegree = "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas dépasser 999 !!! ";
 
 // a[index] as typed; the slot is written only once the reading succeeded.
-double typedCoefficient(std::uint32_t index) {
-    double value = 0.0;
+template <typename Number>
+Number typedCoefficient(std::uint32_t index) {
+    Number value{};
     readCoefficient(value, index);
     return value;
 }
 
-}  // namespace
-
-void Polynomial::enter() {
-    std::cout << DegreeTitle;
-    std::int32_t typed = 0;
-    readNatural(typed, "deg(P)");
-    setDegree(typed);
-    enterCoefficients();
-    displayExpression(name);
-}
-
-void Polynomial::setDegree(std::int32_t value) {
+// The entry of both kinds of polynomial; only the coefficients' reader
+// differs.
+template <typename AnyPolynomial>
+void setDegreeOf(AnyPolynomial& p, std::int32_t value) {
     if (value < 0) {
         std::cout << "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas être négatif !!! ";
         return;
@@ -64,11 +58,13 @@ void Polynomial::setDegree(std::int32_t value) {
         std::cout << TooLargeDegree;
         return;
     }
-    degree = static_cast<std::uint32_t>(value);
+    p.degree = static_cast<std::uint32_t>(value);
 }
 
-void Polynomial::enterCoefficients() {
-    const std::uint32_t n = degree;
+template <typename AnyPolynomial>
+void enterCoefficientsOf(AnyPolynomial& p) {
+    using Number = typename decltype(p.coefficients)::value_type;
+    const std::uint32_t n = p.degree;
     // A degree stored directly, past setDegree, may have no slot: ask nothing
     // rather than write outside the coefficients.
     if (n >= MaxTerms) {
@@ -79,13 +75,34 @@ void Polynomial::enterCoefficients() {
     std::cout << " Rappel :\n\n               ===  Le degré de votre polynôme est : " << formatInteger(n)
               << "  ===\n\n\n";
     for (std::int64_t i = n; i >= 0; --i) {
-        coefficients[static_cast<std::size_t>(i)] = typedCoefficient(static_cast<std::uint32_t>(i));
+        p.coefficients[static_cast<std::size_t>(i)] = typedCoefficient<Number>(static_cast<std::uint32_t>(i));
     }
     // A typed -0 compares equal to 0 and is refused too.
-    while (n != 0 && coefficients[n] == 0.0) {
+    while (n != 0 && p.coefficients[n] == 0) {
         std::cout << LeadingZeroBox << formatInteger(n) << "] de votre polynôme s.v.p !\n\n";
-        coefficients[n] = typedCoefficient(n);
+        p.coefficients[n] = typedCoefficient<Number>(n);
     }
 }
+
+template <typename AnyPolynomial>
+void enterOf(AnyPolynomial& p) {
+    std::cout << DegreeTitle;
+    std::int32_t typed = 0;
+    readNatural(typed, "deg(P)");
+    p.setDegree(typed);
+    p.enterCoefficients();
+    p.displayExpression(p.name);
+}
+
+}  // namespace
+
+void Polynomial::enter() { enterOf(*this); }
+void ExactPolynomial::enter() { enterOf(*this); }
+
+void Polynomial::setDegree(std::int32_t value) { setDegreeOf(*this, value); }
+void ExactPolynomial::setDegree(std::int32_t value) { setDegreeOf(*this, value); }
+
+void Polynomial::enterCoefficients() { enterCoefficientsOf(*this); }
+void ExactPolynomial::enterCoefficients() { enterCoefficientsOf(*this); }
 
 }  // namespace tessarivand

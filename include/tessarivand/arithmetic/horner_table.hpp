@@ -9,18 +9,22 @@
 namespace tessarivand {
 
 // The division of a polynomial of degree n by (X - mu) step by step, from the
-// highest power down: one column per coefficient a[n] … a[0].
-struct HornerTable {
-    double mu = 0.0;
+// highest power down: one column per coefficient a[n] … a[0]. In doubles
+// here; exact_division.hpp has the exact mode's (ExactHornerTable).
+template <typename Number>
+struct BasicHornerTable {
+    Number mu{};
     // a[n] … a[0], zeros included: n + 1 entries.
-    std::vector<double> coefficients;
+    std::vector<Number> coefficients;
     // Under a[n - 1] … a[0]: mu × the sum of the column before. n entries;
     // none for a constant.
-    std::vector<double> products;
+    std::vector<Number> products;
     // The quotient's coefficients q[n - 1] … q[0], then the remainder: n + 1
     // entries, the last one under a[0].
-    std::vector<double> sums;
+    std::vector<Number> sums;
 };
+
+using HornerTable = BasicHornerTable<double>;
 
 // The table of the division of p by (X - mu): the very products and sums
 // that quotientByBinomial computes, in its order. Changes nothing in p.

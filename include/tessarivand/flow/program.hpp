@@ -8,6 +8,8 @@ namespace tessarivand {
 struct Settings {
     // After each printed division, its Horner table (--tableau).
     bool showHornerTable = false;
+    // Coefficients, µ and every result as exact fractions (--exact).
+    bool exactNumbers = false;
 };
 
 // The credits text that opens every run.

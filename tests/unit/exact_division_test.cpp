@@ -1,0 +1,189 @@
+// Exact mode: the division of an ExactPolynomial, checked against its
+// worked examples, against exact algebra, and against the real mode where
+// both must write the same bytes.
+#include "tessarivand/arithmetic/exact_division.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "console_capture.hpp"
+#include "tessarivand/console/rational.hpp"
+#include "tessarivand/flow/program.hpp"
+#include "tessarivand/polynomial/exact_polynomial.hpp"
+
+namespace {
+
+using tessarivand::ExactPolynomial;
+using tessarivand::Rational;
+using tessarivand::testing::ConsoleCapture;
+
+// Highest power first, each coefficient as it would be typed: "2/3", "-5".
+ExactPolynomial exactFromHighest(std::initializer_list<const char*> coefficients) {
+    ExactPolynomial p;
+    p.degree = static_cast<std::uint32_t>(coefficients.size() - 1);
+    std::uint32_t k = p.degree;
+    for (const char* c : coefficients) p.coefficients[k--] = Rational(c);
+    return p;
+}
+
+struct ExactCase {
+    ExactPolynomial p;
+    const char* mu;
+    const char* line;
+};
+
+void PrintTo(const ExactCase& c, std::ostream* os) { *os << c.line; }
+
+class ExactDivisionExamples : public ::testing::TestWithParam<ExactCase> {};
+
+TEST_P(ExactDivisionExamples, PrintsTheIdentityExactly) {
+    ExactPolynomial p = GetParam().p;
+    const ConsoleCapture capture;
+    divideByBinomial(p, Rational(GetParam().mu));
+    const std::string out = capture.out();
+    const auto begin = out.find(" P(X) = ") + 1;
+    EXPECT_EQ(out.substr(begin, out.find("\n\n\n***", begin) - begin), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, ExactDivisionExamples,
+    ::testing::Values(
+        ExactCase{exactFromHighest({"3", "-5", "2"}), "2/3", "P(X) = (X - 2/3).((3 X) + (-3)) + (0)"},
+        ExactCase{exactFromHighest({"3", "-5", "2"}), "-3/2", "P(X) = (X - -3/2).((3 X) + (-19/2)) + (65/4)"},
+        ExactCase{exactFromHighest({"1", "-3/10", "1/50"}), "1/5", "P(X) = (X - 1/5).((1 X) + (-1/10)) + (0)"},
+        ExactCase{exactFromHighest({"2", "0", "-3", "1"}), "-2", "P(X) = (X - -2).((2 X^2) + (-4 X) + (5)) + (-9)"},
+        ExactCase{exactFromHighest({"-7/4"}), "5", "P(X) = (X - 5).(0) + (-7/4)"}));
+
+// P = (X - mu).Q + r, expanded back in exact arithmetic.
+TEST(ExactDivision, QuotientAndRemainderGiveBackThePolynomialExactly) {
+    std::mt19937 random(23);
+    std::uniform_int_distribution<std::int64_t> numerator(-1'000'000, 1'000'000);
+    std::uniform_int_distribution<std::int64_t> denominator(1, 100'000);
+    std::uniform_int_distribution<std::uint32_t> degree(0, 40);
+    const auto anyRational = [&] { return Rational(numerator(random)) / denominator(random); };
+    for (int trial = 0; trial < 200; ++trial) {
+        ExactPolynomial p;
+        p.degree = degree(random);
+        for (std::uint32_t k = 0; k <= p.degree; ++k) p.coefficients[k] = anyRational();
+        if (p.degree > 0 && p.coefficients[p.degree] == 0) p.coefficients[p.degree] = 1;
+        const Rational mu = anyRational();
+        ExactPolynomial divided = p;
+        const ExactPolynomial q = quotientByBinomial(divided, mu);
+        EXPECT_EQ(divided.mu, mu);
+        // (X - mu).Q + r, from the top: X^k gets q[k - 1] - mu.q[k].
+        for (std::uint32_t k = 0; k <= p.degree; ++k) {
+            const Rational fromX = k >= 1 ? q.coefficients[k - 1] : Rational(0);
+            const Rational fromMu = k < p.degree ? mu * q.coefficients[k] : Rational(0);
+            const Rational remainder = k == 0 ? divided.remainder : Rational(0);
+            ASSERT_EQ(fromX - fromMu + remainder, p.coefficients[k]) << "trial " << trial << ", X^" << k;
+        }
+    }
+}
+
+// The table's body after its legend, whose last line both layouts share.
+std::string printedTableBody(const ExactPolynomial& p, const Rational& mu) {
+    const ConsoleCapture capture;
+    printHornerTable(hornerTable(p, mu));
+    const std::string printed = capture.out();
+    const std::string legendEnd = "P(µ).\n";
+    return printed.substr(printed.find(legendEnd) + legendEnd.size());
+}
+
+struct ListCase {
+    const char* name;
+    std::string mu;
+    std::string body;
+};
+
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
+
+class ExactTableAsList : public ::testing::TestWithParam<ListCase> {};
+
+TEST_P(ExactTableAsList, WritesEachPowerAndItsValuesOnLinesOfTheirOwn) {
+    EXPECT_EQ(printedTableBody(exactFromHighest({"1", "0"}), Rational(GetParam().mu)), GetParam().body);
+}
+
+const std::string TenTo55 = "1" + std::string(55, '0');
+const std::string TenTo76 = "1" + std::string(76, '0');
+
+INSTANTIATE_TEST_SUITE_P(
+    LongNumbers, ExactTableAsList,
+    ::testing::Values(
+        // The remainder's column, 56 digits wide, cannot share a line with
+        // the heads and X^1; every value still fits after its label.
+        ListCase{"ValuesAfterTheirLabels", TenTo55,
+                 "\n µ = " + TenTo55 + "\n\n X^1\n     Coefficient : 1\n     Somme       : 1\n | X^0" +
+                     "\n |   Coefficient : 0\n |   Produit     : " + TenTo55 + "\n |   Somme       : " + TenTo55},
+        // 77 digits: each long number on a line of its own.
+        ListCase{"LongValuesOnLinesOfTheirOwn", TenTo76,
+                 "\n µ =\n" + TenTo76 + "\n\n X^1\n     Coefficient : 1\n     Somme       : 1\n | X^0" +
+                     "\n |   Coefficient : 0\n |   Produit     :\n" + TenTo76 + "\n |   Somme       :\n" + TenTo76}),
+    [](const ::testing::TestParamInfo<ListCase>& info) { return std::string(info.param.name); });
+
+struct Session {
+    std::string out;
+    std::string err;
+};
+
+Session run(const std::string& input, bool exact) {
+    const ConsoleCapture capture(input);
+    tessarivand::Settings settings;
+    settings.exactNumbers = exact;
+    tessarivand::runProgram(settings);
+    return {capture.out(), capture.err()};
+}
+
+// Integers typed, an integer mu, every value below 10^6: six significant
+// digits show them whole, so both modes must write the very same bytes.
+TEST(ExactMode, WritesTheRealModesBytesWhereBothAreExact) {
+    std::mt19937 random(24);
+    std::uniform_int_distribution<int> coefficient(-30, 30);
+    std::uniform_int_distribution<int> mu(-4, 4);
+    std::uniform_int_distribution<int> degree(0, 8);
+    int compared = 0;
+    while (compared < 40) {
+        // Highest power first, as typed.
+        std::vector<int> a(static_cast<std::size_t>(degree(random)) + 1);
+        for (int& c : a) c = coefficient(random);
+        if (a.size() > 1 && a.front() == 0) a.front() = 1;
+        const std::vector<int> mus{mu(random), mu(random)};
+        std::string input = std::to_string(a.size() - 1) + "\n";
+        for (const int c : a) input += std::to_string(c) + "\n";
+        input += std::to_string(mus[0]) + "\n3\n" + std::to_string(mus[1]) + "\n4\nq";
+        // Skip a case whose values (Horner's sums) leave the range.
+        bool small = true;
+        for (const int m : mus) {
+            std::int64_t sum = 0;
+            for (const int c : a) {
+                sum = sum * m + c;
+                small = small && sum < 1'000'000 && sum > -1'000'000;
+            }
+        }
+        if (!small) continue;
+        const Session real = run(input, false);
+        const Session exact = run(input, true);
+        ASSERT_EQ(exact.out, real.out) << input;
+        ASSERT_EQ(exact.err, real.err) << input;
+        ++compared;
+    }
+}
+
+TEST(ExactDivisionBudget, LetsTheLargestDegreeThroughWithATwoThirdsMuAndStopsLongMus) {
+    ExactPolynomial p;
+    p.degree = 999;
+    for (std::uint32_t k = 0; k <= p.degree; ++k) p.coefficients[k] = static_cast<int>(k % 19) - 9;
+    p.coefficients[999] = 9;
+    EXPECT_TRUE(exactDivisionFits(p, Rational(2) / 3, true));
+    EXPECT_TRUE(exactDivisionFits(p, Rational(-3) / 2, true));
+    const Rational longMu("123456789012345678901234567890/987654321098765432109876543211");
+    EXPECT_FALSE(exactDivisionFits(p, longMu, false));
+    p.degree = 3;
+    EXPECT_TRUE(exactDivisionFits(p, longMu, true));
+}
+
+}  // namespace
