@@ -11,8 +11,6 @@
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { KnownDevices } from 'puppeteer-core';
 import { launchChromium, launchFirefox, serveSite, screenText, waitForScreen } from './browser.mjs';
@@ -175,9 +173,8 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
 });
 
 // A fraction typed with the field's "/" key, in a run that the box started
-// with --exact. Until the program has the option, a TODO.
-const programIsExact = readFileSync(join(siteDir, 'tessarivand.wasm')).includes('--exact');
-test('the exact mode, a fraction typed in the field', { todo: !programIsExact, timeout: 30000 }, async () => {
+// with --exact.
+test('the exact mode, a fraction typed in the field', { timeout: 30000 }, async () => {
   const context = await chromium.createBrowserContext(); // storage of its own
   const page = await context.newPage();
   await page.goto(site.url, { timeout: 15000 });
