@@ -125,7 +125,7 @@ void classroomDivisionWithTable(benchmark::State& state, std::uint32_t degree) {
     using Number = decltype(p.mu);
     const Number mu = Number(2) / 3;
     DiscardingBuffer sink;
-    const CoutRedirect redirect(&sink);
+    const console::StreamBufferSwap redirect(std::cout, &sink);
     for ([[maybe_unused]] const auto& iteration : state) {
         AnyPolynomial q = divideByBinomial(p, mu);
         benchmark::DoNotOptimize(q);
