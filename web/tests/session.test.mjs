@@ -96,6 +96,15 @@ async function runSteps(page, input, steps) {
   }
 }
 
+// The offer ends the run in progress as at the end of its input; the next
+// run has begun once the offer is gone, and only then is the first prompt on
+// the screen its own.
+async function restartWithSettings(page) {
+  await page.click('#restart-with-settings');
+  await page.waitForSelector('#restart-with-settings[hidden]');
+  await waitForScreen(page, 'deg(P) =');
+}
+
 // The menu's prompt, the end of what the region says after a division.
 const MenuPrompt = 'Veuillez entrer 1 , 2 , 3 ou 4 :  Votre Choix =';
 
@@ -153,8 +162,7 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   // the next visit remembers it. Its lines reach the terminal itself as
   // input events, as a soft keyboard or dictation sends them.
   await page.click('#show-table');
-  await page.click('#restart-with-settings');
-  await waitForScreen(page, 'deg(P) =');
+  await restartWithSettings(page);
   await page.click('#terminal');
   const cdp = await page.createCDPSession();
   await runSteps(page, { text: (text) => cdp.send('Input.insertText', { text }), key: (name) => page.keyboard.press(name) }, LongTable);
@@ -180,13 +188,16 @@ test('the exact mode, a fraction typed in the field', { timeout: 30000 }, async 
   await page.goto(site.url, { timeout: 15000 });
   await waitForScreen(page, 'deg(P) =');
   await page.click('#exact');
-  await page.click('#restart-with-settings');
-  await waitForScreen(page, 'deg(P) =');
+  await restartWithSettings(page);
   if (!(await page.$eval('#show-field', (toggle) => toggle.checked))) await page.click('#show-field');
   const field = { text: (text) => page.type('#line', text), key: (name) => page.keyboard.press(name) };
   await runSteps(page, field, [{ lines: ['0', '1'], screen: 'Réel :  µ =' }, { text: '2' }]);
   await page.click('#fraction');
-  await runSteps(page, field, [{ lines: ['3'], screen: 'Le nombre réel entré est " µ = 2/3 " .' }]);
+  // The division follows the confirmation at once and scrolls it away: the
+  // screen shows the identity, the spoken text both.
+  await runSteps(page, field, [
+    { lines: ['3'], screen: 'P(X) = (X - 2/3).(0) + (1)', spoken: /Le nombre réel entré est " µ = 2\/3 " \./ },
+  ]);
   await context.close();
 });
 
