@@ -81,16 +81,17 @@ fi
 
 # The unpacked program on a short session: 2X^3 - 3X + 1 divided by (X - 2),
 # then menu choice 4 and q. setsid: no controlling terminal, so the end key
-# comes from standard input.
+# comes from standard input. Under the C locale, whatever the caller's, files
+# take code page 850.
 root="${work}/root"
 dpkg -x "${deb}" "${root}"
 program="${root}/usr/bin/tessarivand"
 [[ -x ${program} ]] || fail "no executable ${program}"
 status=0
-printf '3\n2\n0\n-3\n1\n2\n4\nq' | setsid -w "${program}" >"${work}/out" 2>"${work}/err" || status=$?
+printf '3\n2\n0\n-3\n1\n2\n4\nq' | LC_ALL=C setsid -w "${program}" >"${work}/out" 2>"${work}/err" || status=$?
 [[ ${status} -eq 0 ]] || fail "the installed program ended with status ${status}"
 [[ ! -s ${work}/err ]] || fail "the installed program wrote to standard error: $(cat "${work}/err")"
-# Into a file the texts are code page 850: é is 0x82, µ is 0xE6.
+# Into a file under the C locale the texts are code page 850: é is 0x82, µ is 0xE6.
 expect_line() {
   LC_ALL=C grep -qxF -- "$1" "${work}/out" || fail "no line '$1' in the output"
 }
@@ -104,7 +105,7 @@ cmake -S examples -B "${example_build}" -D CMAKE_BUILD_TYPE=Release -D "CMAKE_PR
 found=$(sed -n 's/^Tessarivand_DIR:[A-Z]*=//p' "${example_build}/CMakeCache.txt")
 [[ ${found} == "${root}/usr/"* ]] || fail "Tessarivand was found in ${found}, outside the unpacked package"
 cmake --build "${example_build}" >/dev/null
-"${example_build}/product_and_division" >"${work}/example.out"
+LC_ALL=C "${example_build}/product_and_division" >"${work}/example.out"
 cmp "${work}/example.out" tests/data/example_product_and_division.cp850 || fail "the example built on the package wrote other bytes"
 
 echo "OK: ${deb} ($(wc -l <"${work}/files") files, Depends: ${depends})"
