@@ -17,12 +17,20 @@ namespace tessarivand {
 
 namespace {
 
+using boost::multiprecision::abs;
+using boost::multiprecision::denominator;
 using boost::multiprecision::gcd;
+using boost::multiprecision::msb;
+using boost::multiprecision::numerator;
 using boost::multiprecision::sqrt;
 using console::formatInteger;
 using console::formatRational;
 
 constexpr std::size_t LineWidth = 78;  // and two spaces of margin
+// Beyond these, A(X) and its two end coefficients are named, not written:
+// forty lines of digits help no one.
+constexpr double MaxWrittenTerms = 3000.0;
+constexpr std::size_t MaxWrittenBits = 400;
 
 std::vector<Rational> asRationals(const std::vector<Integer>& a) { return {a.begin(), a.end()}; }
 
@@ -74,29 +82,39 @@ std::string radical(const Integer& q, const Integer& d, bool imaginary, bool uni
 // --- Writing ------------------------------------------------------------------
 
 // Words laid out in lines of at most LineWidth characters, each after a
-// margin of two spaces; a word longer than a line has a line of its own.
+// margin of two spaces; a word longer than a line has a line of its own. A
+// word that begins with X stays with the word before it: a term's
+// coefficient and its X are not split.
 std::string wrapped(std::string_view text) {
-    std::string out = "  ";
-    std::size_t column = 2;
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        if (!words.empty() && text[start] == 'X') {
+            const std::size_t from = static_cast<std::size_t>(words.back().data() - text.data());
+            words.back() = text.substr(from, end - from);
+        } else {
+            words.push_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
     const auto width = [](std::string_view word) {
         std::size_t n = 0;
         for (const char c : word) n += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
         return n;
     };
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        const std::string_view word = text.substr(start, end - start);
-        if (column > 2 && column + 1 + width(word) > LineWidth + 2) {
+    std::string out = "  ";
+    std::size_t column = 0;
+    for (const std::string_view word : words) {
+        if (column > 0 && column + 1 + width(word) > LineWidth) {
             out += "\n  ";
-            column = 2;
-        } else if (column > 2) {
+            column = 0;
+        } else if (column > 0) {
             out += ' ';
             ++column;
         }
         out += word;
         column += width(word);
-        start = end + 1;
     }
     return out;
 }
@@ -153,7 +171,7 @@ std::string factorsText(const RootSearch& search, bool withRest) {
 
 constexpr const char* Title =
     "\n\n\n\n             ****************************************************\n"
-    "             ***   Racines rationnelles et factorisation de P  ***\n"
+    "             ***  Racines rationnelles et factorisation de P  ***\n"
     "             ****************************************************";
 
 void printNotice(const std::string& step) {
@@ -163,21 +181,35 @@ void printNotice(const std::string& step) {
 
 std::string powerOfX(std::uint32_t m) { return m == 1 ? "X" : "X^" + formatInteger(m); }
 
+// About how many characters the terms of a would take.
+double termsLength(const std::vector<Integer>& a) {
+    constexpr double DigitsPerBit = 0.30103;
+    double length = 0.0;
+    for (const Integer& c : a) length += (c.is_zero() ? 1.0 : static_cast<double>(msb(abs(c)))) * DigitsPerBit + 8.0;
+    return length;
+}
+
+// A number in a sentence, unless it would fill lines of its own.
+std::string numberInSentence(const Integer& n) {
+    return msb(abs(n)) < MaxWrittenBits ? " " + n.str() : "";
+}
+
 void printTheorem(const RootSearch& search, const std::string& name) {
-    const std::string a = naturalTerms(asRationals(search.integerForm));
-    const std::string a0 = search.integerForm.front().str();
-    const std::string an = search.integerForm.back().str();
+    const std::vector<Integer>& a = search.integerForm;
+    const bool written = termsLength(a) <= MaxWrittenTerms && msb(abs(numerator(search.scale))) < MaxWrittenBits &&
+                         msb(denominator(search.scale)) < MaxWrittenBits;
+    const std::string terms = written ? " = " + naturalTerms(asRationals(a)) : "";
     std::string text;
     if (search.scale == 1) {
-        text = name + "(X) = " + a + " est à coefficients entiers ; d'après le théorème des racines rationnelles,";
+        text = name + "(X)" + terms + " est à coefficients entiers ; d'après le théorème des racines rationnelles,";
     } else {
-        std::string times = search.scale == -1 ? "-" : formatRational(search.scale) + " × ";
-        text = "Les racines de " + name + " sont celles de A(X) = " + times + name + "(X) = " + a +
+        const std::string times =
+            !written ? "" : (search.scale == -1 ? " = -" : " = " + formatRational(search.scale) + " × ") + name + "(X)";
+        text = "Les racines de " + name + " sont celles de A(X)" + times + terms +
                ", à coefficients entiers ; d'après le théorème des racines rationnelles,";
     }
-    const bool tooLong = search.method == CandidateMethod::isolation && search.candidateCount == 0;
-    text += " chaque racine rationnelle s'écrit p/q, où p divise le terme constant " + (tooLong ? "" : a0 + " ") +
-            "et q > 0 le coefficient dominant" + (tooLong ? "" : " " + an) + ".";
+    text += " chaque racine rationnelle s'écrit p/q, où p divise le terme constant" + numberInSentence(a.front()) +
+            " et q > 0 le coefficient dominant" + numberInSentence(a.back()) + ".";
     paragraph(text);
 }
 
@@ -232,22 +264,25 @@ void printRootsList(const RootSearch& search) {
               ".");
 }
 
-void printQuadratic(const RootSearch& search, bool unicode) {
+// whole: F is all of P, whose lack of rational roots is already said.
+void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
     const std::vector<Integer>& f = search.rest;
     const std::string delta = unicode ? "Δ" : "Delta";
     const auto factor = [](const Integer& x) { return x.sign() < 0 ? "(" + x.str() + ")" : x.str(); };
     const QuadraticRoots roots = quadraticRoots(f);
-    paragraph("Son discriminant : " + delta + " = b² - 4ac = " + factor(f[1]) + "² - 4 × " + factor(f[2]) + " × " +
-              factor(f[0]) + " = " + roots.discriminant.str() + ".");
+    paragraph((whole ? "Le discriminant de P : " : "Son discriminant : ") + delta + " = b² - 4ac = " + factor(f[1]) +
+              "² - 4 × " + factor(f[2]) + " × " + factor(f[0]) + " = " + roots.discriminant.str() + ".");
     if (roots.roots.empty()) {
         printNotice("l'écriture de la racine carrée de " + delta);
         return;
     }
     const std::string both = rootText(roots.roots[0], unicode) + " et " + rootText(roots.roots[1], unicode);
+    const std::string subject = whole ? "P" : "il";
     if (roots.roots[0].imaginary) {
-        paragraph(delta + " < 0 : il n'a pas de racine réelle ; ses deux racines complexes sont " + both +
-                  ". P n'a donc pas d'autre facteur réel : la forme factorisée ci-dessus est aussi celle de P "
-                  "sur les réels.");
+        paragraph(delta + " < 0 : " + subject + " n'a pas de racine réelle ; ses deux racines complexes sont " + both +
+                  (whole ? ". P n'a donc pas de facteur réel de degré 1."
+                         : ". P n'a donc pas d'autre facteur réel : la forme factorisée ci-dessus est aussi celle de "
+                           "P sur les réels."));
         return;
     }
     paragraph(delta + " > 0 : ses deux racines réelles sont " + both + ", d'où la forme factorisée de P sur les réels :");
@@ -264,11 +299,12 @@ void printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
         paragraph("Toutes les racines de P sont rationnelles.");
         return;
     }
-    const std::string f = naturalTerms(asRationals(search.rest));
     if (degree == 1) return;
-    paragraph("Le facteur " + f + " n'a pas de racine rationnelle.");
+    const bool whole = search.zeroMultiplicity == 0 && search.roots.empty();
+    const std::string f = naturalTerms(asRationals(search.rest));
+    if (!whole) paragraph("Le facteur " + f + " n'a pas de racine rationnelle.");
     if (degree == 2) {
-        printQuadratic(search, unicode);
+        printQuadratic(search, whole, unicode);
         return;
     }
     const RealRoots real = realRoots(search.rest, budget);
@@ -276,17 +312,16 @@ void printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
         printNotice(real.stoppedStep);
         return;
     }
+    const std::string of = whole ? "de P" : "du facteur " + f;
+    const std::string how = "isolée par la règle des signes de Descartes puis arrondie à six chiffres significatifs";
     if (real.texts.empty()) {
-        paragraph("Il n'a aucune racine réelle (règle des signes de Descartes).");
+        paragraph((whole ? "P n'a" : "Ce facteur n'a") + std::string(" aucune racine réelle (règle des signes de Descartes)."));
     } else if (real.texts.size() == 1) {
-        paragraph("Sa seule racine réelle, isolée par la règle des signes de Descartes puis arrondie à six "
-                  "chiffres significatifs, est " + real.texts[0] + ".");
+        paragraph("La seule racine réelle " + of + ", " + how + ", est " + real.texts[0] + ".");
     } else {
-        std::string list;
-        for (const std::string& x : real.texts) list += (list.empty() ? "" : " ; ") + x;
-        paragraph("Ses " + formatInteger(static_cast<std::int64_t>(real.texts.size())) +
-                  " racines réelles, isolées par la règle des signes de Descartes puis arrondies à six chiffres "
-                  "significatifs, sont, dans l'ordre croissant : " + list + ".");
+        paragraph("Les " + formatInteger(static_cast<std::int64_t>(real.texts.size())) + " racines réelles " + of +
+                  ", isolées par la règle des signes de Descartes puis arrondies à six chiffres significatifs, sont, "
+                  "dans l'ordre croissant : " + listed(real.texts) + ".");
     }
 }
 
@@ -327,6 +362,10 @@ std::string rootBinomialText(const QuadraticRoot& root, bool unicode) {
 }
 
 std::string factoredFormText(const RootSearch& search, const std::string& name) {
+    // F alone needs no parentheses.
+    if (search.constant == 1 && search.zeroMultiplicity == 0 && search.roots.empty()) {
+        return name + "(X) = " + naturalTerms(asRationals(search.rest));
+    }
     return name + "(X) = " + leadingFactor(search.constant) + factorsText(search, true);
 }
 
@@ -342,6 +381,10 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
     }
     RootBudget budget;
     const RootSearch search = searchRationalRoots(coefficients, budget);
+    if (search.integerForm.empty()) {
+        printNotice(search.stoppedStep);
+        return;
+    }
     ExactPolynomial current;
     current.degree = static_cast<std::uint32_t>(coefficients.size() - 1 - search.zeroMultiplicity);
     std::copy(coefficients.begin() + search.zeroMultiplicity, coefficients.end(), current.coefficients.begin());
@@ -352,7 +395,7 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
         index = 2;
         current.setName(name);
         paragraph("Le terme constant de P est nul : 0 est une racine de P, et " + powerOfX(search.zeroMultiplicity) +
-                  " se met en facteur :");
+                  " se met en facteur ; Q1 est le quotient :");
         std::cout << "\n\n P(X) = " << powerOfX(search.zeroMultiplicity) << ".(";
         if (current.degree == 0) {
             std::cout << formatRational(current.coefficients[0]);
@@ -366,7 +409,7 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
         paragraph(name + " est de degré 1 : sa racine est " + formatRational(root) + ".");
     } else if (current.degree >= 2) {
         printTheorem(search, name);
-        if (search.stoppedStep.empty() || !search.candidateCount.is_zero()) printCandidates(search);
+        printCandidates(search);
         for (const Rational& root : search.divisions) {
             if (!printDivisionStep(current, root, withTable, budget, index++)) return;
         }

@@ -56,11 +56,26 @@ void trim(IntegerPolynomial& a) {
     while (a.size() > 1 && a.back().is_zero()) a.pop_back();
 }
 
+// gcd(x, y) by one division first: Boost's gcd of a huge and a small number
+// would go through all the huge one's bits.
+Integer reducedGcd(const Integer& x, const Integer& y) {
+    if (x.is_zero()) return abs(y);
+    return gcd(x, Integer(y % x));
+}
+
 // Divides by the common factor of the coefficients and makes the leading one
 // positive.
 void makePrimitive(IntegerPolynomial& a) {
+    // From the smallest non-zero coefficient, so that each step is one
+    // division of a large number by a small one.
     Integer content;
-    for (const Integer& c : a) content = gcd(content, c);
+    for (const Integer& c : a) {
+        if (!c.is_zero() && (content.is_zero() || abs(c) < content)) content = abs(c);
+    }
+    for (const Integer& c : a) {
+        if (content == 1) break;
+        content = reducedGcd(content, c);
+    }
     if (a.back().sign() < 0) content = -content;
     if (content != 0 && content != 1) {
         for (Integer& c : a) c /= content;
@@ -86,7 +101,13 @@ struct Factoring {
     bool complete = true;
 };
 
-double trialDivisionWork(const Integer& n) { return wordsOf(n) * TrialLimit / 2.0; }
+// Each trial divides every word of n by a small number, in 128 bits: some
+// five times an addition's cost.
+double trialDivisionWork(const Integer& n) { return wordsOf(n) * TrialLimit / 2.0 * 5.0; }
+
+// Numbers too large for their trial division to pay: their cofactor could
+// not be proven prime anyway.
+constexpr double TrialDivisionShare = 5e7;
 
 Factoring factorBounded(Integer n) {
     Factoring result;
@@ -279,9 +300,10 @@ struct Interval {
 
 double isolationEstimate(const IntegerPolynomial& a) {
     const double n = static_cast<double>(degreeOf(a));
-    // A few dozen nodes per root at most in practice, each a Taylor shift of
-    // n^2 / 2 additions on numbers that grow by n bits a level.
-    return n * n * n * (largestWords(a) + n / 4.0);
+    // Some sixteen nodes in practice, each a Taylor shift of n^2 / 2
+    // additions on numbers that grow by n bits a level; the count of the
+    // nodes themselves stops the isolation where there are more.
+    return n * n * 6.0 * (largestWords(a) + n / 16.0);
 }
 
 // The real roots of a square-free a with a(0) != 0, in isolating intervals,
@@ -316,7 +338,8 @@ bool isolatePositive(const IntegerPolynomial& a, RootBudget& budget, std::vector
         stack.pop_back();
         // A root found at a midpoint lowers the degree of the nodes below it.
         const std::size_t n = node.q.size() - 1;
-        if (!budget.spend(static_cast<double>(n * n) * largestWords(node.q))) return false;
+        // n^2 / 2 additions, each cheaper than the unit.
+        if (!budget.spend(static_cast<double>(n * n) * largestWords(node.q) / 3.0)) return false;
         const int v = variationsOnUnit(node.q);
         if (v == 0) continue;
         if (v == 1) {
@@ -614,19 +637,39 @@ void searchByIsolation(SearchState& s) {
 }
 
 // P times the common denominator, over the common factor, leading
-// coefficient positive, without its factor X^m.
-void integerForm(const std::vector<Rational>& coefficients, RootSearch& search) {
+// coefficient positive, without its factor X^m; false when that alone would
+// go past the budget (as the exact division's size, the common denominator
+// is bounded by the product of the distinct denominators).
+bool integerForm(const std::vector<Rational>& coefficients, RootSearch& search, RootBudget& budget) {
     while (coefficients[search.zeroMultiplicity].is_zero()) ++search.zeroMultiplicity;
+    std::vector<Integer> denominators;
+    double numeratorWords = 1.0;
+    for (const Rational& c : coefficients) {
+        denominators.push_back(denominator(c));
+        numeratorWords = std::max(numeratorWords, wordsOf(numerator(c)));
+    }
+    std::sort(denominators.begin(), denominators.end());
+    denominators.erase(std::unique(denominators.begin(), denominators.end()), denominators.end());
+    double commonWords = 1.0;
+    for (const Integer& d : denominators) commonWords += bitsOf(d) / BitsPerWord;
+    // Boost's division of a long number by a short one costs the square of
+    // the long one's words: one for each coefficient.
+    const auto n = static_cast<double>(coefficients.size());
+    if (!budget.spend(n * commonWords * (commonWords + numeratorWords + 4.0))) return false;
     Integer common = 1;
-    for (const Rational& c : coefficients) common = boost::multiprecision::lcm(common, denominator(c));
+    for (const Integer& d : denominators) common *= d / reducedGcd(d, common);
+    // The common factor of the coefficients num/den (each in lowest terms)
+    // times their common denominator is the gcd of the numerators.
+    Integer content;
+    for (const Rational& c : coefficients) content = reducedGcd(content, numerator(c));
+    if (coefficients.back().sign() < 0) content = -content;
     IntegerPolynomial a;
     for (std::size_t k = search.zeroMultiplicity; k < coefficients.size(); ++k) {
-        const Rational scaled = coefficients[k] * common;
-        a.push_back(numerator(scaled));
+        a.push_back(numerator(coefficients[k]) / content * (common / denominator(coefficients[k])));
     }
-    makePrimitive(a);
     search.scale = Rational(a.back()) / coefficients.back();
     search.integerForm = std::move(a);
+    return true;
 }
 
 void finish(SearchState& s, const Rational& leading) {
@@ -662,19 +705,25 @@ bool RootBudget::spendText(double characters) {
 
 RootSearch searchRationalRoots(const std::vector<Rational>& coefficients, RootBudget& budget) {
     RootSearch search;
-    integerForm(coefficients, search);
+    if (!integerForm(coefficients, search, budget)) {
+        search.stoppedStep = "l'écriture de P avec des coefficients entiers";
+        return search;
+    }
     SearchState s{search.integerForm, search, budget};
     if (s.a.size() > 1) {
         const Integer a0 = abs(s.a.front());
         const Integer an = s.a.back();
-        if (!budget.spend(trialDivisionWork(a0) + trialDivisionWork(an))) {
-            search.stoppedStep = "la recherche des candidats";
-            return search;
+        const double trial = trialDivisionWork(a0) + trialDivisionWork(an);
+        bool factored = false;
+        Factoring constant;
+        Factoring leading;
+        if (trial <= TrialDivisionShare && budget.spend(trial)) {
+            constant = factorBounded(a0);
+            leading = factorBounded(an);
+            factored = constant.complete && leading.complete;
         }
-        const Factoring constant = factorBounded(a0);
-        const Factoring leading = factorBounded(an);
-        if (constant.complete && leading.complete) search.candidateCount = candidateCount(constant, leading);
-        if (constant.complete && leading.complete && search.candidateCount <= static_cast<long long>(CandidateLimit) &&
+        if (factored) search.candidateCount = candidateCount(constant, leading);
+        if (factored && search.candidateCount <= static_cast<long long>(CandidateLimit) &&
             divisorCount(constant) * divisorCount(leading) <= CandidateLimit) {
             searchByDivisors(s, constant, leading);
         } else {

@@ -25,7 +25,7 @@ std::string restText(const RootSearch& search) {
                rootBinomialText(roots.roots[0], false) + " " + rootBinomialText(roots.roots[1], false);
     }
     std::string text;
-    for (const std::string& x : realRoots(search.rest, budget).texts) text += (text.empty() ? "" : " ; ") + x;
+    for (const std::string& x : realRoots(search.rest, budget).texts) text += (text.empty() ? "" : ", ") + x;
     return text;
 }
 
@@ -49,21 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
     Table, RootSearchExamples,
     ::testing::Values(Example{{"2", "-3", "-11", "6"}, "P(X) = 2 (X + 2) (X - 1/2) (X - 3)", ""},
                       Example{{"1", "0", "0", "0", "-1"}, "P(X) = (X + 1) (X - 1) (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
-                      Example{{"1", "0", "0", "-2"}, "P(X) = (X^3 - 2)", "1.25992"},
+                      Example{{"1", "0", "0", "-2"}, "P(X) = X^3 - 2", "1.25992"},
                       Example{{"1", "-2", "1"}, "P(X) = (X - 1)^2", ""},
                       Example{{"-3", "6", "-3", "0", "0"}, "P(X) = -3 X^2 (X - 1)^2", ""},
                       Example{{"5/2", "5/4"}, "P(X) = 5/2 (X + 1/2)", ""},
-                      Example{{"2", "-2", "-1"}, "P(X) = (2 X^2 - 2 X - 1)",
+                      Example{{"2", "-2", "-1"}, "P(X) = 2 X^2 - 2 X - 1",
                               "(1 - √3)/2 ; (1 + √3)/2 | (X - (1 - racine(3))/2) (X - (1 + racine(3))/2)"},
-                      Example{{"1", "0", "-2"}, "P(X) = (X^2 - 2)", "-√2 ; √2 | (X + racine(2)) (X - racine(2))"},
+                      Example{{"1", "0", "-2"}, "P(X) = X^2 - 2", "-√2 ; √2 | (X + racine(2)) (X - racine(2))"},
                       Example{{"-1/2", "0", "-1/2"}, "P(X) = -1/2 (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
-                      Example{{"1", "1", "1"}, "P(X) = (X^2 + X + 1)",
+                      Example{{"1", "1", "1"}, "P(X) = X^2 + X + 1",
                               "(-1 - i√3)/2 ; (-1 + i√3)/2 | (X - (-1 - i racine(3))/2) (X - (-1 + i racine(3))/2)"},
-                      Example{{"1", "-2", "-2"}, "P(X) = (X^2 - 2 X - 2)",
+                      Example{{"1", "-2", "-2"}, "P(X) = X^2 - 2 X - 2",
                               "1 - √3 ; 1 + √3 | (X - 1 + racine(3)) (X - 1 - racine(3))"},
-                      Example{{"1", "0", "-5", "0", "6"}, "P(X) = (X^4 - 5 X^2 + 6)",
-                              "-1.73205 ; -1.41421 ; 1.41421 ; 1.73205"},
-                      Example{{"1", "0", "1", "1"}, "P(X) = (X^3 + X + 1)", "-0.682328"}));
+                      Example{{"1", "0", "-5", "0", "6"}, "P(X) = X^4 - 5 X^2 + 6",
+                              "-1.73205, -1.41421, 1.41421, 1.73205"},
+                      Example{{"1", "0", "1", "1"}, "P(X) = X^3 + X + 1", "-0.682328"}));
 
 // Products of rational linear factors and of a factor without a rational
 // root: the search finds each root put in, as often, and its factored form

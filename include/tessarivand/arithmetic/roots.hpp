@@ -21,8 +21,9 @@ using Integer = boost::multiprecision::cpp_int;
 // past the limit is not started.
 class RootBudget {
 public:
-    // About two seconds natively.
-    static constexpr double DefaultWork = 4e8;
+    // About a second natively (a unit is about a nanosecond), so that the
+    // divisions shown and their text fit in two.
+    static constexpr double DefaultWork = 1e9;
     // The same 16 MB of text as the division's.
     static constexpr double DefaultText = 16e6;
 
