@@ -91,7 +91,7 @@ std::string wrapped(std::string_view text) {
     while (start < text.size()) {
         const std::size_t end = std::min(text.find(' ', start), text.size());
         if (!words.empty() && text[start] == 'X') {
-            const std::size_t from = static_cast<std::size_t>(words.back().data() - text.data());
+            const auto from = static_cast<std::size_t>(words.back().data() - text.data());
             words.back() = text.substr(from, end - from);
         } else {
             words.push_back(text.substr(start, end - start));
@@ -175,8 +175,8 @@ constexpr const char* Title =
     "             ****************************************************";
 
 void printNotice(const std::string& step) {
-    std::cout << "\n\n\n\n  ATTENTION :  Cette étape demanderait trop de calcul et n'est pas faite :\n  "
-              << step << ".\n  Les racines montrées peuvent donc être incomplètes.";
+    std::cout << "\n\n\n\n  ATTENTION :  Cette étape demanderait trop de calcul et n'est pas faite :\n  " << step
+              << ".\n  Les racines montrées peuvent donc être incomplètes.";
 }
 
 std::string powerOfX(std::uint32_t m) { return m == 1 ? "X" : "X^" + formatInteger(m); }
@@ -190,9 +190,7 @@ double termsLength(const std::vector<Integer>& a) {
 }
 
 // A number in a sentence, unless it would fill lines of its own.
-std::string numberInSentence(const Integer& n) {
-    return msb(abs(n)) < MaxWrittenBits ? " " + n.str() : "";
-}
+std::string numberInSentence(const Integer& n) { return msb(abs(n)) < MaxWrittenBits ? " " + n.str() : ""; }
 
 void printTheorem(const RootSearch& search, const std::string& name) {
     const std::vector<Integer>& a = search.integerForm;
@@ -219,8 +217,7 @@ void printCandidates(const RootSearch& search) {
             search.candidateCount == 0
                 ? "Le terme constant et le coefficient dominant sont trop grands pour être décomposés en facteurs "
                   "premiers"
-                : "Les candidats sont au nombre de " + search.candidateCount.str() +
-                      ", trop pour être essayés un à un";
+                : "Les candidats sont au nombre de " + search.candidateCount.str() + ", trop pour être essayés un à un";
         paragraph(why +
                   " : les racines réelles sont isolées exactement (règle des signes de Descartes), et dans chaque "
                   "intervalle seule la fraction dont le dénominateur divise le coefficient dominant est essayée.");
@@ -240,8 +237,12 @@ void printCandidates(const RootSearch& search) {
 // A division of the chain, within the budget of text, or false.
 bool printDivisionStep(ExactPolynomial& current, const Rational& root, bool withTable, RootBudget& budget,
                        std::uint32_t index) {
+    // Each number of the identity and of the table, from its size in bits.
     double digits = 0.0;
-    for (std::uint32_t k = 0; k <= current.degree; ++k) digits += formatRational(current.coefficients[k]).size() + 24.0;
+    for (std::uint32_t k = 0; k <= current.degree; ++k) {
+        const Rational& c = current.coefficients[k];
+        digits += static_cast<double>(msb(abs(numerator(c)) + 1) + msb(denominator(c))) * 0.30103 + 24.0;
+    }
     if (!exactDivisionFits(current, root, withTable) || !budget.spendText(digits * (withTable ? 4.0 : 2.0))) {
         printNotice("la division par " + binomialText(root));
         return false;
@@ -285,7 +286,8 @@ void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
                            "P sur les réels."));
         return;
     }
-    paragraph(delta + " > 0 : ses deux racines réelles sont " + both + ", d'où la forme factorisée de P sur les réels :");
+    paragraph(delta + " > 0 : ses deux racines réelles sont " + both +
+              ", d'où la forme factorisée de P sur les réels :");
     std::string text = "P(X) = " + leadingFactor(search.constant * Rational(f[2]));
     const std::string others = factorsText(search, false);
     text += others + (others.empty() ? "" : " ") + rootBinomialText(roots.roots[0], unicode) + " " +
@@ -315,13 +317,15 @@ void printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
     const std::string of = whole ? "de P" : "du facteur " + f;
     const std::string how = "isolée par la règle des signes de Descartes puis arrondie à six chiffres significatifs";
     if (real.texts.empty()) {
-        paragraph((whole ? "P n'a" : "Ce facteur n'a") + std::string(" aucune racine réelle (règle des signes de Descartes)."));
+        paragraph((whole ? "P n'a" : "Ce facteur n'a") +
+                  std::string(" aucune racine réelle (règle des signes de Descartes)."));
     } else if (real.texts.size() == 1) {
         paragraph("La seule racine réelle " + of + ", " + how + ", est " + real.texts[0] + ".");
     } else {
         paragraph("Les " + formatInteger(static_cast<std::int64_t>(real.texts.size())) + " racines réelles " + of +
                   ", isolées par la règle des signes de Descartes puis arrondies à six chiffres significatifs, sont, "
-                  "dans l'ordre croissant : " + listed(real.texts) + ".");
+                  "dans l'ordre croissant : " +
+                  listed(real.texts) + ".");
     }
 }
 

@@ -14,6 +14,8 @@
 // Akritas method as Collins and Akritas gave it, 1976) on the square-free
 // part (A over gcd(A, A'), by the primitive remainder sequence), then
 // bisection with exact signs until both ends round to the same six digits.
+#include "tessarivand/arithmetic/roots.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -21,7 +23,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/number_format.hpp"
 #include "tessarivand/polynomial/natural_terms.hpp"
 
@@ -77,9 +78,8 @@ void makePrimitive(IntegerPolynomial& a) {
         content = reducedGcd(content, c);
     }
     if (a.back().sign() < 0) content = -content;
-    if (content != 0 && content != 1) {
-        for (Integer& c : a) c /= content;
-    }
+    if (content.is_zero() || content == 1) return;
+    for (Integer& c : a) c /= content;
 }
 
 IntegerPolynomial derivative(const IntegerPolynomial& a) {
@@ -139,7 +139,7 @@ std::vector<Integer> divisorsOf(const Factoring& f) {
         Integer factor = 1;
         for (unsigned e = 1; e <= power.exponent; ++e) {
             factor *= power.prime;
-            for (std::size_t i = 0; i < count; ++i) divisors.push_back(divisors[i] * factor);
+            for (std::size_t i = 0; i < count; ++i) divisors.emplace_back(divisors[i] * factor);
         }
     }
     std::sort(divisors.begin(), divisors.end());
@@ -299,7 +299,7 @@ struct Interval {
 };
 
 double isolationEstimate(const IntegerPolynomial& a) {
-    const double n = static_cast<double>(degreeOf(a));
+    const auto n = static_cast<double>(degreeOf(a));
     // Some sixteen nodes in practice, each a Taylor shift of n^2 / 2
     // additions on numbers that grow by n bits a level; the count of the
     // nodes themselves stops the isolation where there are more.
@@ -365,9 +365,7 @@ bool isolateRealRoots(const IntegerPolynomial& a, RootBudget& budget, std::vecto
     std::vector<Interval> positive;
     std::vector<Interval> negative;
     if (!isolatePositive(a, budget, positive) || !isolatePositive(negatedVariable(a), budget, negative)) return false;
-    for (auto it = negative.rbegin(); it != negative.rend(); ++it) {
-        intervals.push_back({Rational(-it->high), Rational(-it->low)});
-    }
+    for (const Interval& interval : negative) intervals.push_back({Rational(-interval.high), Rational(-interval.low)});
     std::sort(positive.begin(), positive.end(), [](const Interval& x, const Interval& y) { return x.low < y.low; });
     std::sort(intervals.begin(), intervals.end(), [](const Interval& x, const Interval& y) { return x.low < y.low; });
     intervals.insert(intervals.end(), positive.begin(), positive.end());
@@ -388,7 +386,7 @@ void bisect(const IntegerPolynomial& a, Interval& interval) {
 }
 
 double evaluationWork(const IntegerPolynomial& a, const Interval& interval) {
-    const double n = static_cast<double>(degreeOf(a));
+    const auto n = static_cast<double>(degreeOf(a));
     const double pointWords = (bitsOf(numerator(interval.high)) + bitsOf(denominator(interval.high))) / BitsPerWord;
     return n * (largestWords(a) + n * pointWords);
 }
@@ -461,7 +459,7 @@ bool squareFreePart(const IntegerPolynomial& a, RootBudget& budget, IntegerPolyn
         part = a;
         return true;
     }
-    const double n = static_cast<double>(degreeOf(a));
+    const auto n = static_cast<double>(degreeOf(a));
     if (!budget.spend(n * n * n * (largestWords(a) + n))) return false;
     IntegerPolynomial x = a;
     IntegerPolynomial y = derivative(a);
@@ -536,8 +534,8 @@ std::string realText(bool negative, const SixDigits& x) {
 bool roundRoot(const IntegerPolynomial& a, Interval interval, RootBudget& budget, std::string& text) {
     const bool negative = interval.high.sign() <= 0 && interval.low.sign() < 0;
     const auto rounded = [negative](const Rational& x) { return sixDigitsOf(negative ? Rational(-x) : x); };
-    while (interval.low != interval.high && (interval.low.sign() * interval.high.sign() <= 0 ||
-                                             !(rounded(interval.low) == rounded(interval.high)))) {
+    while (interval.low != interval.high &&
+           (interval.low.sign() * interval.high.sign() <= 0 || !(rounded(interval.low) == rounded(interval.high)))) {
         if (!budget.spend(evaluationWork(a, interval))) return false;
         bisect(a, interval);
     }

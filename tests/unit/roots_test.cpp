@@ -1,18 +1,17 @@
+#include "tessarivand/arithmetic/roots.hpp"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
-#include "tessarivand/arithmetic/roots.hpp"
-
 namespace tessarivand {
 namespace {
 
 // Coefficients highest power first, as fractions: {"2", "-3", "1/2"}.
 std::vector<Rational> highestFirst(const std::vector<std::string>& texts) {
-    std::vector<Rational> c;
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) c.emplace_back(*it);
+    std::vector<Rational> c(texts.rbegin(), texts.rend());
     return c;
 }
 
@@ -47,23 +46,23 @@ TEST_P(RootSearchExamples, FactorsAndSolvesAsAClassWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RootSearchExamples,
-    ::testing::Values(Example{{"2", "-3", "-11", "6"}, "P(X) = 2 (X + 2) (X - 1/2) (X - 3)", ""},
-                      Example{{"1", "0", "0", "0", "-1"}, "P(X) = (X + 1) (X - 1) (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
-                      Example{{"1", "0", "0", "-2"}, "P(X) = X^3 - 2", "1.25992"},
-                      Example{{"1", "-2", "1"}, "P(X) = (X - 1)^2", ""},
-                      Example{{"-3", "6", "-3", "0", "0"}, "P(X) = -3 X^2 (X - 1)^2", ""},
-                      Example{{"5/2", "5/4"}, "P(X) = 5/2 (X + 1/2)", ""},
-                      Example{{"2", "-2", "-1"}, "P(X) = 2 X^2 - 2 X - 1",
-                              "(1 - √3)/2 ; (1 + √3)/2 | (X - (1 - racine(3))/2) (X - (1 + racine(3))/2)"},
-                      Example{{"1", "0", "-2"}, "P(X) = X^2 - 2", "-√2 ; √2 | (X + racine(2)) (X - racine(2))"},
-                      Example{{"-1/2", "0", "-1/2"}, "P(X) = -1/2 (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
-                      Example{{"1", "1", "1"}, "P(X) = X^2 + X + 1",
-                              "(-1 - i√3)/2 ; (-1 + i√3)/2 | (X - (-1 - i racine(3))/2) (X - (-1 + i racine(3))/2)"},
-                      Example{{"1", "-2", "-2"}, "P(X) = X^2 - 2 X - 2",
-                              "1 - √3 ; 1 + √3 | (X - 1 + racine(3)) (X - 1 - racine(3))"},
-                      Example{{"1", "0", "-5", "0", "6"}, "P(X) = X^4 - 5 X^2 + 6",
-                              "-1.73205, -1.41421, 1.41421, 1.73205"},
-                      Example{{"1", "0", "1", "1"}, "P(X) = X^3 + X + 1", "-0.682328"}));
+    ::testing::Values(
+        Example{{"2", "-3", "-11", "6"}, "P(X) = 2 (X + 2) (X - 1/2) (X - 3)", ""},
+        Example{{"1", "0", "0", "0", "-1"}, "P(X) = (X + 1) (X - 1) (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
+        Example{{"1", "0", "0", "-2"}, "P(X) = X^3 - 2", "1.25992"}, Example{{"1", "-2", "1"}, "P(X) = (X - 1)^2", ""},
+        Example{{"-3", "6", "-3", "0", "0"}, "P(X) = -3 X^2 (X - 1)^2", ""},
+        Example{{"5/2", "5/4"}, "P(X) = 5/2 (X + 1/2)", ""},
+        Example{{"2", "-2", "-1"},
+                "P(X) = 2 X^2 - 2 X - 1",
+                "(1 - √3)/2 ; (1 + √3)/2 | (X - (1 - racine(3))/2) (X - (1 + racine(3))/2)"},
+        Example{{"1", "0", "-2"}, "P(X) = X^2 - 2", "-√2 ; √2 | (X + racine(2)) (X - racine(2))"},
+        Example{{"-1/2", "0", "-1/2"}, "P(X) = -1/2 (X^2 + 1)", "-i ; i | (X + i) (X - i)"},
+        Example{{"1", "1", "1"},
+                "P(X) = X^2 + X + 1",
+                "(-1 - i√3)/2 ; (-1 + i√3)/2 | (X - (-1 - i racine(3))/2) (X - (-1 + i racine(3))/2)"},
+        Example{{"1", "-2", "-2"}, "P(X) = X^2 - 2 X - 2", "1 - √3 ; 1 + √3 | (X - 1 + racine(3)) (X - 1 - racine(3))"},
+        Example{{"1", "0", "-5", "0", "6"}, "P(X) = X^4 - 5 X^2 + 6", "-1.73205, -1.41421, 1.41421, 1.73205"},
+        Example{{"1", "0", "1", "1"}, "P(X) = X^3 + X + 1", "-0.682328"}));
 
 // Products of rational linear factors and of a factor without a rational
 // root: the search finds each root put in, as often, and its factored form
@@ -82,8 +81,9 @@ TEST(RootSearchProperty, FindsExactlyTheRootsPutInAndExpandsBackToP) {
     std::mt19937 random(29);
     for (int trial = 0; trial < 300; ++trial) {
         const std::vector<Rational>& rest = rests[random() % rests.size()];
-        std::vector<Rational> p{Rational(static_cast<int>(random() % 9) - 4 == 0 ? 3 : static_cast<int>(random() % 7) + 1,
-                                         static_cast<int>(random() % 5) + 1)};
+        std::vector<Rational> p{
+            Rational(static_cast<int>(random() % 9) - 4 == 0 ? 3 : static_cast<int>(random() % 7) + 1,
+                     static_cast<int>(random() % 5) + 1)};
         p = times(p, rest);
         std::vector<Rational> put;
         for (int k = static_cast<int>(random() % 7); k > 0; --k) {
