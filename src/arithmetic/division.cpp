@@ -7,26 +7,49 @@
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/polynomial/natural_terms.hpp"
 
 namespace tessarivand {
 
 namespace {
 
+// What differs between the two kinds of division: in doubles, the
+// dividend is always P and the binomial is written (X - µ) as µ is; exact
+// mode names the dividend (P, then Q1, Q2 ... in the search for roots) and
+// writes the binomial with natural signs, (X + 3/2).
+std::string dividendName(const Polynomial& /*p*/) { return "P"; }
+std::string dividendName(const ExactPolynomial& p) { return p.name; }
+std::string binomialOf(double mu) { return "(X - " + console::formatReal(mu) + ")"; }
+std::string binomialOf(const Rational& mu) { return binomialText(mu); }
+
+// Exact mode says what the remainder means: P(µ), and whether µ is a root.
+void printMeaning(const Polynomial& /*p*/) {}
+void printMeaning(const ExactPolynomial& p) {
+    const std::string mu = console::formatRational(p.mu);
+    std::cout << "\n\n  " << p.name << '(' << mu << ") = " << console::formatRational(p.remainder);
+    if (p.remainder.is_zero()) {
+        std::cout << " : " << mu << " est une racine de " << p.name << ", et " << binomialText(p.mu) << " divise "
+                  << p.name << "(X).";
+    }
+}
+
 // The block of both kinds of division; only the numbers' text differs.
 template <typename AnyPolynomial, typename Number>
-void printDivision(const AnyPolynomial& quotient, const Number& mu, const Number& remainder) {
+void printDivision(const AnyPolynomial& p, const AnyPolynomial& quotient, const Number& mu, const Number& remainder) {
     using console::AsteriskRow;
     using console::formatNumber;
-    const std::string muText = formatNumber(mu);
-    std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"P(X)\" par \"(X - " << muText
-              << ")\"\n\n  s'exprime comme suit : \n\n\n"
-              << AsteriskRow << "\n\n P(X) = (X - " << muText << ").(";
+    const std::string binomial = binomialOf(mu);
+    const std::string name = dividendName(p);
+    std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"" << name << "(X)\" par \"" << binomial
+              << "\"\n\n  s'exprime comme suit : \n\n\n"
+              << AsteriskRow << "\n\n " << name << "(X) = " << binomial << ".(";
     if (quotient.degree == 0) {
         std::cout << formatNumber(quotient.coefficients[0]);
     } else {
         writeTerms(quotient);
     }
     std::cout << ") + (" << formatNumber(remainder) << ")\n\n\n" << AsteriskRow;
+    printMeaning(p);
 }
 
 // A degree out of range is read as the highest one, so that no slot beyond
@@ -74,7 +97,7 @@ AnyPolynomial quotientOf(AnyPolynomial& p, const Number& mu) {
 template <typename AnyPolynomial, typename Number>
 AnyPolynomial divisionOf(AnyPolynomial& p, const Number& mu) {
     AnyPolynomial q = quotientOf(p, mu);
-    printDivision(q, mu, p.remainder);
+    printDivision(p, q, mu, p.remainder);
     return q;
 }
 

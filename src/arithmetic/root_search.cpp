@@ -1,5 +1,6 @@
 // Choice 5 of exact mode: the texts of the search for rational roots, and
 // the quadratic factor's roots in radicals.
+#include <algorithm>
 #include <cstddef>
 #include <iostream>
 #include <string>
@@ -255,9 +256,13 @@ bool printDivisionStep(ExactPolynomial& current, const Rational& root, bool with
 }
 
 void printRootsList(const RootSearch& search) {
+    std::vector<RationalRoot> roots = search.roots;
+    if (search.zeroMultiplicity > 0) {
+        const auto after = std::find_if(roots.begin(), roots.end(), [](const RationalRoot& r) { return r.value > 0; });
+        roots.insert(after, {Rational(0), search.zeroMultiplicity});
+    }
     std::vector<std::string> items;
-    if (search.zeroMultiplicity > 0) items.push_back("0" + multiplicityWord(search.zeroMultiplicity));
-    for (const RationalRoot& root : search.roots) {
+    for (const RationalRoot& root : roots) {
         items.push_back(formatRational(root.value) + multiplicityWord(root.multiplicity));
     }
     if (items.empty()) return;
@@ -384,7 +389,12 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
         return;
     }
     RootBudget budget;
-    const RootSearch search = searchRationalRoots(coefficients, budget);
+    RootSearch search = searchRationalRoots(coefficients, budget);
+    // A root the learner has just shown with µ is divided first, as the
+    // exercise goes on from there: any order of the divisions leads to the
+    // same factors.
+    const auto shown = std::find(search.divisions.begin(), search.divisions.end(), p.mu);
+    if (shown != search.divisions.end()) std::rotate(search.divisions.begin(), shown, shown + 1);
     if (search.integerForm.empty()) {
         printNotice(search.stoppedStep);
         return;
@@ -399,7 +409,7 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
         index = 2;
         current.setName(name);
         paragraph("Le terme constant de P est nul : 0 est une racine de P, et " + powerOfX(search.zeroMultiplicity) +
-                  " se met en facteur ; Q1 est le quotient :");
+                  " se met en facteur devant le quotient Q1 :");
         std::cout << "\n\n P(X) = " << powerOfX(search.zeroMultiplicity) << ".(";
         if (current.degree == 0) {
             std::cout << formatRational(current.coefficients[0]);

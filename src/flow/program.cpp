@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <type_traits>
 
 #include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
+#include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/rational.hpp"
+#include "tessarivand/console/streams.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
@@ -46,6 +49,9 @@ constexpr const char* Menu =
     "         3. Changer la valeur de  'µ' sans changer le Polynôme 'P'\n\n"
     "         4. Reprendre/Quitter le programme\n";
 
+// Exact mode's menu: the same four lines, and the search for roots.
+constexpr const char* ExactMenuLastLine = "\n         5. Chercher les racines rationnelles de 'P' et le factoriser\n";
+
 constexpr const char* TooLargeNotice =
     "\n\n\n\n  ATTENTION :  Le résultat exact de cette division serait trop grand\n"
     "  (des millions de chiffres, ou plus d'une seconde de calcul) : il n'est pas\n"
@@ -53,6 +59,17 @@ constexpr const char* TooLargeNotice =
     "  polynôme P.";
 
 constexpr const char* MuName = "µ";
+
+// The menu and its reader: four choices in doubles, five in exact mode.
+void askMenuChoice(std::int32_t& choice, const Polynomial& /*p*/) {
+    std::cout << Menu;
+    readMenuChoice(choice, "Votre Choix");
+}
+
+void askMenuChoice(std::int32_t& choice, const ExactPolynomial& /*p*/) {
+    std::cout << Menu << ExactMenuLastLine;
+    readMenuChoiceOfFive(choice, "Votre Choix");
+}
 
 void readMu(double& mu) { readReal(mu, MuName); }
 void readMu(Rational& mu) { readExactReal(mu, MuName); }
@@ -100,8 +117,7 @@ void runOnce(const Settings& settings) {
     divide(*p, *mu, settings);
 
     for (;;) {
-        std::cout << Menu;
-        readMenuChoice(*choice, "Votre Choix");
+        askMenuChoice(*choice, *p);
         switch (*choice) {
             case 1:
                 p->enter();
@@ -113,7 +129,12 @@ void runOnce(const Settings& settings) {
             case 3:
                 readMu(*mu);
                 break;
-            default:  // 4: the only other value that the reader lets through
+            case 5:  // exact mode only: P and µ stay as they are
+                if constexpr (std::is_same_v<AnyPolynomial, ExactPolynomial>) {
+                    printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode());
+                }
+                continue;
+            default:  // 4: the only other value that the readers let through
                 p.reset();
                 mu.reset();
                 choice.reset();

@@ -115,7 +115,9 @@ std::string rootBinomialText(const QuadraticRoot& root, bool unicode);
 
 // Choice 5 of exact mode's menu: the search shown step by step, each root's
 // division as every division is shown (its table too, withTable), the
-// factored form, then what F leaves: its complex or real roots.
+// factored form, then what F leaves: its complex or real roots. When p.mu is
+// a root, its division comes first. unicode: whether √ and Δ can be shown
+// (console::outputShowsUnicode()); else racine(3) and Delta.
 void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode);
 
 }  // namespace tessarivand
