@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "(-1 - i√3)/2 ; (-1 + i√3)/2 | (X - (-1 - i racine(3))/2) (X - (-1 + i racine(3))/2)"},
         Example{{"1", "-2", "-2"}, "P(X) = X^2 - 2 X - 2", "1 - √3 ; 1 + √3 | (X - 1 + racine(3)) (X - 1 - racine(3))"},
         Example{{"1", "0", "-5", "0", "6"}, "P(X) = X^4 - 5 X^2 + 6", "-1.73205, -1.41421, 1.41421, 1.73205"},
-        Example{{"1", "0", "1", "1"}, "P(X) = X^3 + X + 1", "-0.682328"}));
+        Example{{"1", "0", "1", "1"}, "P(X) = X^3 + X + 1", "-0.682328"},
+        // a0 = -2 × 1000003 × 1000033, too large to factor by trial division: found by isolation.
+        Example{{"3", "5", "3000108000295", "5000180000495", "-2000072000198"},
+                "P(X) = 3 (X + 2) (X - 1/3) (X^2 + 1000036000099)",
+                "-i√1000036000099 ; i√1000036000099 | (X + i racine(1000036000099)) (X - i racine(1000036000099))"}));
 
 // Products of rational linear factors and of a factor without a rational
 // root: the search finds each root put in, as often, and its factored form
