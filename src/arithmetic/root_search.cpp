@@ -216,7 +216,7 @@ void printCandidates(const RootSearch& search) {
     if (search.method == CandidateMethod::isolation) {
         const std::string why =
             search.candidateCount == 0
-                ? "Le terme constant et le coefficient dominant sont trop grands pour être décomposés en facteurs "
+                ? "Le terme constant ou le coefficient dominant est trop grand pour être décomposé en facteurs "
                   "premiers"
                 : "Les candidats sont au nombre de " + search.candidateCount.str() + ", trop pour être essayés un à un";
         paragraph(why +
