@@ -2,6 +2,7 @@
 // the quadratic factor's roots in radicals.
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -270,8 +271,13 @@ void printRootsList(const RootSearch& search) {
               ".");
 }
 
+// What the page's graph marks: each real root, increasing, a rational one
+// exactly.
+using GraphRoots = std::vector<std::string>;
+
 // whole: F is all of P, whose lack of rational roots is already said.
-void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
+// Returns F's real roots for the graph.
+GraphRoots printQuadratic(const RootSearch& search, bool whole, RootBudget& budget, bool unicode) {
     const std::vector<Integer>& f = search.rest;
     const std::string delta = unicode ? "Δ" : "Delta";
     const auto factor = [](const Integer& x) { return x.sign() < 0 ? "(" + x.str() + ")" : x.str(); };
@@ -280,7 +286,7 @@ void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
               "² - 4 × " + factor(f[2]) + " × " + factor(f[0]) + " = " + roots.discriminant.str() + ".");
     if (roots.roots.empty()) {
         printNotice("l'écriture de la racine carrée de " + delta);
-        return;
+        return {};
     }
     const std::string both = rootText(roots.roots[0], unicode) + " et " + rootText(roots.roots[1], unicode);
     const std::string subject = whole ? "P" : "il";
@@ -289,7 +295,7 @@ void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
                   (whole ? ". P n'a donc pas de facteur réel de degré 1."
                          : ". P n'a donc pas d'autre facteur réel : la forme factorisée ci-dessus est aussi celle de "
                            "P sur les réels."));
-        return;
+        return {};
     }
     paragraph(delta + " > 0 : ses deux racines réelles sont " + both +
               ", d'où la forme factorisée de P sur les réels :");
@@ -298,26 +304,24 @@ void printQuadratic(const RootSearch& search, bool whole, bool unicode) {
     text += others + (others.empty() ? "" : " ") + rootBinomialText(roots.roots[0], unicode) + " " +
             rootBinomialText(roots.roots[1], unicode);
     std::cout << "\n\n" << text;
+    return realRoots(f, budget).graphTexts;
 }
 
-void printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
+// What F leaves; returns its real roots for the graph.
+GraphRoots printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
     const std::size_t degree = search.rest.size() - 1;
     if (degree == 0) {
         paragraph("Toutes les racines de P sont rationnelles.");
-        return;
+        return {};
     }
-    if (degree == 1) return;
     const bool whole = search.zeroMultiplicity == 0 && search.roots.empty();
     const std::string f = naturalTerms(asRationals(search.rest));
     if (!whole) paragraph("Le facteur " + f + " n'a pas de racine rationnelle.");
-    if (degree == 2) {
-        printQuadratic(search, whole, unicode);
-        return;
-    }
-    const RealRoots real = realRoots(search.rest, budget);
+    if (degree == 2) return printQuadratic(search, whole, budget, unicode);
+    RealRoots real = realRoots(search.rest, budget);
     if (!real.stoppedStep.empty()) {
         printNotice(real.stoppedStep);
-        return;
+        return {};
     }
     const std::string of = whole ? "de P" : "du facteur " + f;
     const std::string how = "isolée par la règle des signes de Descartes puis arrondie à six chiffres significatifs";
@@ -332,6 +336,21 @@ void printRest(const RootSearch& search, RootBudget& budget, bool unicode) {
                   "dans l'ordre croissant : " +
                   listed(real.texts) + ".");
     }
+    return std::move(real.graphTexts);
+}
+
+// P's real roots for the graph: the rational ones and F's, increasing.
+GraphRoots graphRoots(const RootSearch& search, const GraphRoots& others) {
+    std::vector<std::pair<double, std::string>> roots;
+    if (search.zeroMultiplicity > 0) roots.emplace_back(0.0, "0");
+    for (const RationalRoot& root : search.roots) {
+        roots.emplace_back(root.value.convert_to<double>(), formatRational(root.value));
+    }
+    for (const std::string& text : others) roots.emplace_back(std::strtod(text.c_str(), nullptr), text);
+    std::stable_sort(roots.begin(), roots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    GraphRoots texts;
+    for (auto& root : roots) texts.push_back(std::move(root.second));
+    return texts;
 }
 
 }  // namespace
@@ -378,7 +397,7 @@ std::string factoredFormText(const RootSearch& search, const std::string& name) 
     return name + "(X) = " + leadingFactor(search.constant) + factorsText(search, true);
 }
 
-void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
+std::vector<std::string> printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
     std::vector<Rational> coefficients(p.coefficients.begin(),
                                        p.coefficients.begin() + std::min(p.degree, MaxTerms - 1) + 1);
     while (coefficients.size() > 1 && coefficients.back().is_zero()) coefficients.pop_back();
@@ -386,7 +405,7 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
     if (coefficients.size() == 1) {
         paragraph(coefficients[0].is_zero() ? "P est le polynôme nul : tout nombre en est une racine."
                                             : "P est un polynôme constant non nul : il n'a aucune racine.");
-        return;
+        return {};
     }
     RootBudget budget;
     RootSearch search = searchRationalRoots(coefficients, budget);
@@ -397,7 +416,7 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
     if (shown != search.divisions.end()) std::rotate(search.divisions.begin(), shown, shown + 1);
     if (search.integerForm.empty()) {
         printNotice(search.stoppedStep);
-        return;
+        return {};
     }
     ExactPolynomial current;
     current.degree = static_cast<std::uint32_t>(coefficients.size() - 1 - search.zeroMultiplicity);
@@ -425,11 +444,11 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
         printTheorem(search, name);
         printCandidates(search);
         for (const Rational& root : search.divisions) {
-            if (!printDivisionStep(current, root, withTable, budget, index++)) return;
+            if (!printDivisionStep(current, root, withTable, budget, index++)) return graphRoots(search, {});
         }
         if (!search.stoppedStep.empty()) {
             printNotice(search.stoppedStep);
-            return;
+            return graphRoots(search, {});
         }
         if (search.divisions.empty()) {
             paragraph("Aucun candidat n'est racine de " + name + " : " + name + " n'a pas de racine rationnelle.");
@@ -440,8 +459,9 @@ void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode) {
     paragraph("La forme factorisée de P(X) :");
     std::cout << "\n\n" << factoredFormText(search, "P");
     printRootsList(search);
-    printRest(search, budget, unicode);
+    const GraphRoots others = printRest(search, budget, unicode);
     std::cout << '\n';
+    return graphRoots(search, others);
 }
 
 }  // namespace tessarivand

@@ -475,12 +475,17 @@ bool squareFreePart(const IntegerPolynomial& a, RootBudget& budget, IntegerPolyn
     return true;
 }
 
-// --- Rounding to six significant digits ----------------------------------------
+// --- Rounding to significant digits ------------------------------------------------
 
-struct SixDigits {
-    Integer digits;  // 100000 to 999999
+// The screen's six digits, and the page's seventeen, which its graph reads
+// as a double.
+constexpr long ScreenDigits = 6;
+constexpr long GraphDigits = 17;
+
+struct Rounded {
+    Integer digits;  // count digits, the first non-zero
     long exponent;   // of the first digit
-    bool operator==(const SixDigits&) const = default;
+    bool operator==(const Rounded&) const = default;
 };
 
 Integer powerOfTen(long e) {
@@ -494,52 +499,62 @@ Rational scaledByTen(const Rational& x, long e) {
     return x / Rational(powerOfTen(-e));
 }
 
-// x > 0, rounded to nearest, ties to even, as printf's %.6g rounds.
-SixDigits sixDigitsOf(const Rational& x) {
+// x > 0 to count significant digits, to nearest, ties to even, as printf's
+// %.6g rounds.
+Rounded roundedTo(const Rational& x, long count) {
     auto e = static_cast<long>(std::floor((bitsOf(numerator(x)) - bitsOf(denominator(x))) * 0.30102999566398120));
     while (scaledByTen(x, -e) >= 10) ++e;
     while (scaledByTen(x, -e) < 1) --e;
-    const Rational scaled = scaledByTen(x, 5 - e);
+    const Rational scaled = scaledByTen(x, count - 1 - e);
     Integer digits = numerator(scaled) / denominator(scaled);
     const Rational fraction = scaled - Rational(digits);
     if (fraction > Rational(1, 2) || (fraction == Rational(1, 2) && (digits & 1) != 0)) ++digits;
-    if (digits == 1000000) {
-        digits = 100000;
+    if (digits == powerOfTen(count)) {
+        digits /= 10;
         ++e;
     }
     return {digits, e};
 }
 
-// In formatReal's notation. Where a double holds the value, formatReal
-// writes the nearest double, which rounds back to the same six digits.
-std::string realText(bool negative, const SixDigits& x) {
-    constexpr long DoubleRange = 290;
-    if (std::abs(x.exponent) <= DoubleRange) {
-        const double value = x.digits.convert_to<double>() * std::pow(10.0, static_cast<double>(x.exponent - 5));
-        return console::formatReal(negative ? -value : value);
-    }
+// d.ddd...e+XX, from the digits and the exponent; at least `exponentDigits`
+// digits of exponent.
+std::string scientific(bool negative, const Rounded& x, std::size_t exponentDigits) {
     std::string digits = x.digits.str();
-    while (digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     std::string text = negative ? "-" : "";
     text += digits.substr(0, 1);
     if (digits.size() > 1) text += "." + digits.substr(1);
     const std::string exponent = std::to_string(std::abs(x.exponent));
     text += x.exponent < 0 ? "e-" : "e+";
-    text += std::string(exponent.size() < 3 ? 3 - exponent.size() : 0, '0') + exponent;
+    text += std::string(exponent.size() < exponentDigits ? exponentDigits - exponent.size() : 0, '0') + exponent;
     return text;
 }
 
-// Narrows an isolating interval of a's root until both ends round alike;
-// the signs are those of x > 0 or, negative, of -x.
-bool roundRoot(const IntegerPolynomial& a, Interval interval, RootBudget& budget, std::string& text) {
+// In formatReal's notation. Where a double holds the value, formatReal
+// writes the nearest double, which rounds back to the same six digits.
+std::string realText(bool negative, const Rounded& x) {
+    constexpr long DoubleRange = 290;
+    if (std::abs(x.exponent) > DoubleRange) return scientific(negative, x, 3);
+    const double value = x.digits.convert_to<double>() * std::pow(10.0, static_cast<double>(x.exponent - 5));
+    return console::formatReal(negative ? -value : value);
+}
+
+// Narrows an isolating interval of a's root until both ends round alike, to
+// six digits and to seventeen; the signs are those of x > 0 or, negative, of
+// -x.
+bool roundRoot(const IntegerPolynomial& a, Interval interval, RootBudget& budget, RealRoots& roots) {
     const bool negative = interval.high.sign() <= 0 && interval.low.sign() < 0;
-    const auto rounded = [negative](const Rational& x) { return sixDigitsOf(negative ? Rational(-x) : x); };
+    const auto rounded = [negative](const Rational& x, long count) {
+        return roundedTo(negative ? Rational(-x) : x, count);
+    };
+    const auto decided = [&](long count) { return rounded(interval.low, count) == rounded(interval.high, count); };
     while (interval.low != interval.high &&
-           (interval.low.sign() * interval.high.sign() <= 0 || !(rounded(interval.low) == rounded(interval.high)))) {
+           (interval.low.sign() * interval.high.sign() <= 0 || !decided(ScreenDigits) || !decided(GraphDigits))) {
         if (!budget.spend(evaluationWork(a, interval))) return false;
         bisect(a, interval);
     }
-    text = realText(negative, rounded(interval.low));
+    roots.texts.push_back(realText(negative, rounded(interval.low, ScreenDigits)));
+    roots.graphTexts.push_back(scientific(negative, rounded(interval.low, GraphDigits), 2));
     return true;
 }
 
@@ -743,12 +758,10 @@ RealRoots realRoots(const std::vector<Integer>& f, RootBudget& budget) {
         return result;
     }
     for (const Interval& interval : intervals) {
-        std::string text;
-        if (!roundRoot(part, interval, budget, text)) {
+        if (!roundRoot(part, interval, budget, result)) {
             result.stoppedStep = "le calcul des racines réelles à six chiffres";
             return result;
         }
-        result.texts.push_back(std::move(text));
     }
     return result;
 }

@@ -81,11 +81,13 @@ RootSearch searchRationalRoots(const std::vector<Rational>& coefficients, RootBu
 // "P(X) = 2 (X + 2) (X - 1/2) (X - 3)" for a complete search.
 std::string factoredFormText(const RootSearch& search, const std::string& name);
 
-// F's real roots, by isolation on exact coefficients, each rounded to six
-// significant digits and written as formatReal writes reals; increasing.
+// F's real roots, by isolation on exact coefficients, increasing: each
+// rounded to six significant digits and written as formatReal writes reals,
+// and to seventeen for the page's graph ("1.2599210498948732e+00").
 // stoppedStep is set when the budget stops the isolation or a refinement.
 struct RealRoots {
     std::vector<std::string> texts;
+    std::vector<std::string> graphTexts;
     std::string stoppedStep;
 };
 RealRoots realRoots(const std::vector<Integer>& f, RootBudget& budget);
@@ -117,7 +119,9 @@ std::string rootBinomialText(const QuadraticRoot& root, bool unicode);
 // division as every division is shown (its table too, withTable), the
 // factored form, then what F leaves: its complex or real roots. When p.mu is
 // a root, its division comes first. unicode: whether √ and Δ can be shown
-// (console::outputShowsUnicode()); else racine(3) and Delta.
-void printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode);
+// (console::outputShowsUnicode()); else racine(3) and Delta. Returns P's
+// real roots found, increasing, for the page's graph: each rational one
+// exactly ("-3/2"), each other one to seventeen digits.
+std::vector<std::string> printRootSearch(const ExactPolynomial& p, bool withTable, bool unicode);
 
 }  // namespace tessarivand
