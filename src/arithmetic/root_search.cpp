@@ -208,8 +208,8 @@ void printTheorem(const RootSearch& search, const std::string& name) {
         text = "Les racines de " + name + " sont celles de A(X)" + times + terms +
                ", à coefficients entiers ; d'après le théorème des racines rationnelles,";
     }
-    text += " chaque racine rationnelle s'écrit p/q, où p divise le terme constant" + numberInSentence(a.front()) +
-            " et q > 0 le coefficient dominant" + numberInSentence(a.back()) + ".";
+    text += " chaque racine rationnelle s'écrit en fraction irréductible p/q, où p divise le terme constant" +
+            numberInSentence(a.front()) + " et q > 0 le coefficient dominant" + numberInSentence(a.back()) + ".";
     paragraph(text);
 }
 
