@@ -22,7 +22,7 @@
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/product.hpp"
 #include "tessarivand/arithmetic/sum.hpp"
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -231,7 +231,7 @@ void formatRealMix(benchmark::State& state) {
     const std::vector<double> values = numberMix();
     for ([[maybe_unused]] const auto& iteration : state) {
         std::size_t length = 0;
-        for (const double value : values) length += console::formatReal(value).size();
+        for (const double value : values) length += numbers::formatReal(value).size();
         benchmark::DoNotOptimize(length);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));

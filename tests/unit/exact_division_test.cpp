@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "console_capture.hpp"
-#include "tessarivand/console/rational.hpp"
 #include "tessarivand/flow/program.hpp"
+#include "tessarivand/numbers/rational.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 
 namespace {

@@ -22,9 +22,9 @@
 namespace {
 
 using tessarivand::Rational;
-using tessarivand::input::ExactRefusal;
 using tessarivand::input::extractExact;
 using tessarivand::input::extractReal;
+using tessarivand::numbers::ExactRefusal;
 
 struct Outcome {
     std::uint64_t bits;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tessarivand::input {
+namespace tessarivand::numbers {
 
 namespace {
 
@@ -83,4 +83,4 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
     return real;
 }
 
-}  // namespace tessarivand::input
+}  // namespace tessarivand::numbers

@@ -7,13 +7,13 @@
 
 // The one scanner of typed real numbers, shared by the double reader and the
 // exact one, so that both take the same characters.
-namespace tessarivand::input {
+namespace tessarivand::numbers {
 
 // Significant digits of a typed real that are kept; beyond them only whether
 // a dropped digit was non-zero counts. A double rounds differently only
 // across values of at most 768 significant digits, so the kept digits and one
 // non-zero digit for the dropped ones round exactly as the whole number does.
-// The exact reader's limit on digits is below it, so it sees every digit.
+// ExactDigitLimit is below it, so the exact scanner sees every digit.
 inline constexpr std::size_t KeptDigits = 1024;
 
 // A real number as typed, reduced to sign, significant digits and the power
@@ -70,4 +70,4 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd);
 
 int decimalDigit(int c);
 
-}  // namespace tessarivand::input
+}  // namespace tessarivand::numbers
