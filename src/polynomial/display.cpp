@@ -46,7 +46,7 @@ void writeConstantBox(const BasicPolynomial<Number>& p, const std::string& label
 // The one term rule of both kinds of polynomial.
 template <typename Number>
 void writeTerms(const BasicPolynomial<Number>& p) {
-    constexpr auto isWritten = numbers::NumberTraits<Number>::isWritten;
+    using Traits = numbers::NumberTraits<Number>;
     const std::uint32_t d = p.degree;
     const auto& c = p.coefficients;
     if (d == 0 || d >= MaxTerms) {
@@ -61,22 +61,22 @@ void writeTerms(const BasicPolynomial<Number>& p) {
         line += formatNumber(coefficient);
         line += tail;
     };
-    if (d >= 2 && isWritten(c[d])) {
+    if (d >= 2 && Traits::isWritten(c[d])) {
         appendTerm("(", c[d], " X^");
         line += formatInteger(d);
         line += ')';
     }
     for (std::uint32_t k = d - 1; k >= 2; --k) {
-        if (isWritten(c[k])) {
+        if (Traits::isWritten(c[k])) {
             appendTerm(" + (", c[k], " X^");
             line += formatInteger(k);
             line += ')';
         }
     }
-    if (isWritten(c[1])) {
+    if (Traits::isWritten(c[1])) {
         appendTerm(d == 1 ? "(" : " + (", c[1], " X)");
     }
-    if (isWritten(c[0])) {
+    if (Traits::isWritten(c[0])) {
         appendTerm(" + (", c[0], ")");
     }
     std::cout << line;
