@@ -68,6 +68,10 @@ constexpr auto ExactRefusalReasons = std::to_array<std::string_view>({
     " Une fraction s'écrit sans espace avant ni après la barre \" / \"",
     " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
     " avec un exposant compris entre -1000 et 1000",
+    " Un nombre décimal s'écrit avec une seule virgule ou un seul point,\n"
+    " pas avec les deux, ni avec deux virgules",
+    " Une fraction s'écrit avec deux nombres entiers, sans virgule, de part\n"
+    " et d'autre de la barre \" / \"",
 });
 static_assert(ExactRefusalReasons.size() + 1 == numbers::ExactRefusalCount);
 

@@ -45,7 +45,8 @@ Rational exactValue(const TypedReal& real) {
 
 std::optional<ExactRefusal> scanExact(std::streambuf& in, Rational& value) {
     bool reachedEnd = false;
-    const TypedReal numerator = scanReal(in, reachedEnd);
+    const TypedReal numerator = scanReal(in, reachedEnd, true);
+    if (numerator.hasSeparatorClash()) return ExactRefusal::separatorClash;
     if (!numerator.isComplete()) return ExactRefusal::notANumber;
     if (!withinLimits(numerator)) return ExactRefusal::tooLong;
     int c = in.sgetc();
@@ -53,11 +54,13 @@ std::optional<ExactRefusal> scanExact(std::streambuf& in, Rational& value) {
         // A bar after blanks is a fraction mistyped, not the end of a number.
         if (skipBlanks(in) == '/') return ExactRefusal::blankAroundBar;
     } else if (c == '/') {
+        if (numerator.hasComma()) return ExactRefusal::commaInFraction;
         if (!isInteger(numerator)) return ExactRefusal::decimalInFraction;
         c = in.snextc();
         if (isBlank(c)) return ExactRefusal::blankAroundBar;
         if (decimalDigit(c) < 0) return ExactRefusal::badDenominator;
-        const TypedReal denominator = scanReal(in, reachedEnd);
+        const TypedReal denominator = scanReal(in, reachedEnd, true);
+        if (denominator.hasComma() || denominator.hasSeparatorClash()) return ExactRefusal::commaInFraction;
         if (!isInteger(denominator)) return ExactRefusal::decimalInFraction;
         if (!withinLimits(denominator)) return ExactRefusal::tooLong;
         if (denominator.significantDigits().empty()) return ExactRefusal::badDenominator;
