@@ -79,18 +79,16 @@ void divide(BasicPolynomial<Number>& p, const Number& mu, const Settings& settin
         std::cout << TooLargeNotice;
         return;
     }
-    if (!settings.showHornerTable) {
-        static_cast<void>(divideByBinomial(p, mu));
+    if (settings.showHornerTable && fit == ExactDivisionFit::whole) {
+        BasicHornerTable<Number> table;
+        const BasicPolynomial<Number> quotient = quotientByBinomial(p, mu, table);
+        printDivision(p, quotient);
+        printHornerTable(table);
         return;
     }
-    if (fit == ExactDivisionFit::withoutTable) {
-        static_cast<void>(divideByBinomial(p, mu));
-        std::cout << TableTooLargeNotice;
-        return;
-    }
-    BasicHornerTable<Number> table;
-    printDivision(p, quotientByBinomial(p, mu, table));
-    printHornerTable(table);
+    static_cast<void>(divideByBinomial(p, mu));
+    // Here fit is whole when no table is asked for.
+    if (settings.showHornerTable) std::cout << TableTooLargeNotice;
 }
 
 // One run: P and µ typed and divided, then the menu until the user leaves;
