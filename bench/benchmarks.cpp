@@ -25,7 +25,7 @@
 #include "tessarivand/arithmetic/product.hpp"
 #include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/arithmetic/sum.hpp"
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -130,9 +130,19 @@ void classroomDivisionWithTable(benchmark::State& state, std::uint32_t degree) {
     DiscardingBuffer sink;
     const console::StreamBufferSwap redirect(std::cout, &sink);
     for ([[maybe_unused]] const auto& iteration : state) {
-        AnyPolynomial q = divideByBinomial(p, mu);
+        BasicHornerTable<Number> table;
+        printDivision(p, quotientByBinomial(p, mu, table));
+        printHornerTable(table);
+    }
+}
+
+// The exact quotient and remainder alone, nothing written.
+void exactQuotient(benchmark::State& state, std::uint32_t degree, const char* mu) {
+    auto p = classroomPolynomial<ExactPolynomial>(degree);
+    const Rational exactMu(mu);
+    for ([[maybe_unused]] const auto& iteration : state) {
+        ExactPolynomial q = quotientByBinomial(p, exactMu);
         benchmark::DoNotOptimize(q);
-        printHornerTable(hornerTable(p, mu));
     }
 }
 
@@ -299,7 +309,7 @@ void formatRealMix(benchmark::State& state) {
     const std::vector<double> values = numberMix();
     for ([[maybe_unused]] const auto& iteration : state) {
         std::size_t length = 0;
-        for (const double value : values) length += console::formatReal(value).size();
+        for (const double value : values) length += numbers::formatReal(value).size();
         benchmark::DoNotOptimize(length);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
@@ -353,6 +363,8 @@ std::map<std::string, Comparison> registerAll() {
         const std::string reference = "classroom_division_with_table" + size;
         add(reference, "", 0.0, classroomDivisionWithTable<Polynomial>, degree);
         add("exact_division_with_table" + size, reference, 0.0, classroomDivisionWithTable<ExactPolynomial>, degree);
+        add("exact_quotient_2/3" + size, "", 0.0, exactQuotient, degree, "2/3");
+        add("exact_quotient_123/457" + size, "", 0.0, exactQuotient, degree, "123/457");
     }
     for (const Operands sizes : {Operands{10, 100}, Operands{99, 900}}) {
         const std::string size = "/" + sizes.label();

@@ -5,8 +5,8 @@
 
 #include <tessarivand/arithmetic/division.hpp>
 #include <tessarivand/arithmetic/product.hpp>
-#include <tessarivand/console/number_format.hpp>
 #include <tessarivand/console/streams.hpp>
+#include <tessarivand/numbers/number_format.hpp>
 #include <tessarivand/polynomial/polynomial.hpp>
 
 int main() {
@@ -34,6 +34,6 @@ int main() {
     const Polynomial quotient = tessarivand::quotientByBinomial(product, 1.0);
     std::cout << "\n Division par (X - 1) : " << quotient.name << "(X) = ";
     tessarivand::writeTerms(quotient);
-    std::cout << ", reste " << tessarivand::console::formatReal(product.remainder) << '\n';
+    std::cout << ", reste " << tessarivand::numbers::formatReal(product.remainder) << '\n';
     return 0;
 }

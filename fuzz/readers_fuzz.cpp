@@ -31,16 +31,16 @@ void readRealOnce() {
 
 void readExactRealOnce() {
     tessarivand::Rational value;
-    tessarivand::readExactReal(value, "µ");
+    tessarivand::readReal(value, "µ");
     // 1000 digits and an exponent of 1000: at most 2001 digits on either side.
-    const std::string text = tessarivand::console::formatRational(value);
-    require(text.size() <= 2 * 2001 + 2, "readExactReal's value stays within its limits");
+    const std::string text = tessarivand::numbers::formatRational(value);
+    require(text.size() <= 2 * 2001 + 2, "exact readReal's value stays within its limits");
     // Its text reads back as the same value, unless it is longer than any text accepted.
     std::istringstream shown(text);
     tessarivand::Rational again;
     const auto refusal = tessarivand::input::extractExact(shown, again);
-    require(refusal ? *refusal == tessarivand::input::ExactRefusal::tooLong : again == value,
-            "readExactReal's value reads back");
+    require(refusal ? *refusal == tessarivand::numbers::ExactRefusal::tooLong : again == value,
+            "exact readReal's value reads back");
 }
 
 void readNaturalOnce() {

@@ -13,14 +13,17 @@
 #include <utility>
 #include <vector>
 
-#include "console/number_text.hpp"
-#include "console/utf8.hpp"
+#include "numbers/number_traits.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/limits.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 
 namespace tessarivand {
 
 namespace {
+
+using numbers::NumberTraits;
+using numbers::widthOf;
 
 constexpr const char* TitleText =
     "\n\n\n\n             ****************************************************\n"
@@ -44,23 +47,15 @@ constexpr std::string_view PowersLabel = "Puissances";
 constexpr std::string_view CoefficientsLabel = "Coefficients";
 constexpr std::string_view SumsLabel = "Sommes";
 
-constexpr std::size_t LineWidth = 80;
 constexpr std::string_view ColumnGap = "   ";
 constexpr std::string_view RemainderGap = "   | ";
 // The longest number that formatReal writes, as -1.23457e+308.
-constexpr std::size_t LongestCell = 13;
+constexpr std::size_t LongestCell = NumberTraits<double>::LongestText;
 
-// Characters on screen: a UTF-8 text counts each of its code points once.
-std::size_t widthOf(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return !console::utf8::isContinuation(static_cast<unsigned char>(byte));
-    }));
+template <typename Number>
+std::string cellText(const Number& value) {
+    return NumberTraits<Number>::cellText(value);
 }
-
-// A number as the table writes it: a zero, whatever its sign, is 0 (an
-// exact zero has no sign).
-std::string cellText(double value) { return console::formatReal(value == 0.0 ? 0.0 : value); }
-std::string cellText(const Rational& value) { return console::formatNumber(value); }
 
 // The rows of every block, from the top.
 constexpr std::size_t PowersRow = 0;
@@ -83,7 +78,7 @@ Column columnAt(const BasicHornerTable<Number>& table, std::size_t i) {
     const std::size_t firstProduct = count - std::min(count, table.products.size());
     Column column;
     auto& cells = column.cells;
-    cells[PowersRow] = "X^" + console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+    cells[PowersRow] = "X^" + numbers::formatInteger(static_cast<std::int64_t>(count - 1 - i));
     cells[CoefficientsRow] = cellText(table.coefficients[i]);
     if (i >= firstProduct) cells[ProductsRow] = cellText(table.products[i - firstProduct]);
     if (i < table.sums.size()) cells[SumsRow] = cellText(table.sums[i]);
@@ -129,11 +124,11 @@ void appendBlock(std::string& out, const std::vector<Column>& block, bool endsTa
 constexpr std::size_t WidestHead = 1 + 4 + LongestCell + 2;  // "\n µ = " … " |"
 static_assert(WidestHead + ColumnGap.size() + LongestCell + RemainderGap.size() + LongestCell <= LineWidth);
 
-bool columnsFit(const HornerTable& /*table*/, std::size_t /*headWidth*/) { return true; }
-
 // Exact numbers grow along the table, so the first column too wide for it
 // is soon met, and the columns after it are not formatted here.
-bool columnsFit(const ExactHornerTable& table, std::size_t headWidth) {
+template <typename Number>
+bool columnsFit(const BasicHornerTable<Number>& table, std::size_t headWidth) {
+    if constexpr (NumberTraits<Number>::LongestText != 0) return true;
     const std::size_t count = table.coefficients.size();
     std::size_t previousWidth = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -181,15 +176,17 @@ void appendList(std::string& out, const BasicHornerTable<Number>& table) {
         const bool isRemainder = i + 1 == count;
         const std::string_view start = isRemainder ? ListBar : ListIndent;
         out += isRemainder ? "\n | X^" : "\n X^";
-        out += console::formatInteger(static_cast<std::int64_t>(count - 1 - i));
+        out += numbers::formatInteger(static_cast<std::int64_t>(count - 1 - i));
         appendListValue(out, start, CoefficientLine, cellText(table.coefficients[i]));
         if (i >= firstProduct) appendListValue(out, start, ProductLine, cellText(table.products[i - firstProduct]));
         if (i < table.sums.size()) appendListValue(out, start, SumLine, cellText(table.sums[i]));
     }
 }
 
+}  // namespace
+
 template <typename Number>
-void printTable(const BasicHornerTable<Number>& table) {
+void printHornerTable(const BasicHornerTable<Number>& table) {
     const std::size_t count = table.coefficients.size();
     if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
     const Heads heads = headsFor("µ = " + cellText(table.mu));
@@ -235,9 +232,7 @@ void printTable(const BasicHornerTable<Number>& table) {
     std::cout << out;
 }
 
-}  // namespace
-
-void printHornerTable(const HornerTable& table) { printTable(table); }
-void printHornerTable(const ExactHornerTable& table) { printTable(table); }
+template void printHornerTable(const HornerTable& table);
+template void printHornerTable(const ExactHornerTable& table);
 
 }  // namespace tessarivand

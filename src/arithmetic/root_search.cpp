@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
+#include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/natural_terms.hpp"
 
 namespace tessarivand {
@@ -25,8 +27,8 @@ using boost::multiprecision::gcd;
 using boost::multiprecision::msb;
 using boost::multiprecision::numerator;
 using boost::multiprecision::sqrt;
-using console::formatInteger;
-using console::formatRational;
+using numbers::formatInteger;
+using numbers::formatRational;
 
 constexpr std::size_t LineWidth = 78;  // and two spaces of margin
 // Beyond these, A(X) and its two end coefficients are named, not written:
@@ -249,8 +251,11 @@ bool printDivisionStep(ExactPolynomial& current, const Rational& root, bool with
         printNotice("la division par " + binomialText(root));
         return false;
     }
-    ExactPolynomial quotient = divideByBinomial(current, root);
-    if (withTable) printHornerTable(hornerTable(current, root));
+    // The table is the record of the division's own pass.
+    ExactHornerTable table;
+    ExactPolynomial quotient = withTable ? quotientByBinomial(current, root, table) : quotientByBinomial(current, root);
+    printDivision(current, quotient);
+    if (withTable) printHornerTable(table);
     quotient.setName("Q" + formatInteger(index));
     current = std::move(quotient);
     return true;

@@ -23,7 +23,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/natural_terms.hpp"
 
 namespace tessarivand {
@@ -536,7 +536,7 @@ std::string realText(bool negative, const Rounded& x) {
     constexpr long DoubleRange = 290;
     if (std::abs(x.exponent) > DoubleRange) return scientific(negative, x, 3);
     const double value = x.digits.convert_to<double>() * std::pow(10.0, static_cast<double>(x.exponent - 5));
-    return console::formatReal(negative ? -value : value);
+    return numbers::formatReal(negative ? -value : value);
 }
 
 // Narrows an isolating interval of a's root until both ends round alike, to

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "native_io.hpp"
-#include "tessarivand/console/number_format.hpp"
 
 // The standard streams on Windows: a console through its Unicode interface,
 // files and pipes with CR LF line ends, and the command line as UTF-16.
@@ -156,7 +155,7 @@ std::string lastErrorMessage() {
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.')) {
         message.pop_back();
     }
-    if (message.empty()) return "erreur " + formatInteger(error);
+    if (message.empty()) return "erreur " + std::to_string(error);  // digits only: no locale applies
     return utf8Of(message);
 }
 

@@ -5,15 +5,16 @@
 #include <memory>
 #include <type_traits>
 
+#include "numbers/number_traits.hpp"
 #include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
-#include "tessarivand/console/rational.hpp"
 #include "tessarivand/console/streams.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
+#include "tessarivand/numbers/rational.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -53,10 +54,13 @@ constexpr const char* Menu =
 constexpr const char* ExactMenuLastLine = "\n         5. Chercher les racines rationnelles de 'P' et le factoriser\n";
 
 constexpr const char* TooLargeNotice =
-    "\n\n\n\n  ATTENTION :  Le résultat exact de cette division serait trop grand\n"
-    "  (des millions de chiffres, ou plus d'une seconde de calcul) : il n'est pas\n"
-    "  calculé. Choisissez dans le menu une autre valeur de µ ou un autre\n"
-    "  polynôme P.";
+    "\n\n\n\n  ATTENTION :  Le résultat exact de cette division serait trop long à\n"
+    "  calculer ou à écrire : il n'est pas calculé. Choisissez dans le menu une\n"
+    "  autre valeur de µ ou un autre polynôme P.";
+
+constexpr const char* TableTooLargeNotice =
+    "\n\n\n\n  ATTENTION :  Le tableau de Horner de cette division serait à lui seul\n"
+    "  trop long à écrire : il n'est pas affiché.";
 
 constexpr const char* MuName = "µ";
 
@@ -71,34 +75,46 @@ void askMenuChoice(std::int32_t& choice, const ExactPolynomial& /*p*/) {
     readMenuChoiceOfFive(choice, "Votre Choix");
 }
 
-void readMu(double& mu) { readReal(mu, MuName); }
-void readMu(Rational& mu) { readExactReal(mu, MuName); }
-
-// The division prints everything; its quotient is not needed afterwards.
-// Its table runs the same scheme once more rather than keep every step of
-// each division that nobody asked to see.
-void divide(Polynomial& p, double mu, const Settings& settings) {
-    static_cast<void>(divideByBinomial(p, mu));
-    if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+// What of a division is made: an exact one is first sized, and what would
+// be too large is not computed; its notice takes its place, and the menu
+// follows as after any division.
+template <typename Number>
+ExactDivisionFit fitOf(const BasicPolynomial<Number>& p, const Number& mu, bool withTable) {
+    if constexpr (numbers::NumberTraits<Number>::HasBudget) {
+        return exactDivisionFit(exactDivisionSizes(p, mu), withTable);
+    } else {
+        return ExactDivisionFit::whole;
+    }
 }
 
-// An exact result too large to compute in a moment is not computed: the
-// notice takes the identity's place, and the menu follows as after any
-// division.
-void divide(ExactPolynomial& p, const Rational& mu, const Settings& settings) {
-    if (!exactDivisionFits(p, mu, settings.showHornerTable)) {
+// The division prints everything; its quotient is not needed afterwards.
+// The table is the record of that same pass.
+template <typename Number>
+void divide(BasicPolynomial<Number>& p, const Number& mu, const Settings& settings) {
+    const ExactDivisionFit fit = fitOf(p, mu, settings.showHornerTable);
+    if (fit == ExactDivisionFit::none) {
         std::cout << TooLargeNotice;
         return;
     }
-    static_cast<void>(divideByBinomial(p, mu));
-    if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+    if (!settings.showHornerTable) {
+        static_cast<void>(divideByBinomial(p, mu));
+        return;
+    }
+    if (fit == ExactDivisionFit::withoutTable) {
+        static_cast<void>(divideByBinomial(p, mu));
+        std::cout << TableTooLargeNotice;
+        return;
+    }
+    BasicHornerTable<Number> table;
+    printDivision(p, quotientByBinomial(p, mu, table));
+    printHornerTable(table);
 }
 
 // One run: P and µ typed and divided, then the menu until the user leaves;
 // in doubles or, with --exact, in exact rationals.
-template <typename AnyPolynomial, typename Number>
+template <typename Number>
 void runOnce(const Settings& settings) {
-    auto p = std::make_unique<AnyPolynomial>();
+    auto p = std::make_unique<BasicPolynomial<Number>>();
 #if defined(__cpp_lib_smart_ptr_for_overwrite)
     auto mu = std::make_unique_for_overwrite<Number>();
     auto choice = std::make_unique_for_overwrite<std::int32_t>();
@@ -113,7 +129,7 @@ void runOnce(const Settings& settings) {
     console::printBanner(Title, Description);
     console::printBanner(Task, Domain);
     p->enter();
-    readMu(*mu);
+    readReal(*mu, MuName);
     divide(*p, *mu, settings);
 
     for (;;) {
@@ -121,17 +137,17 @@ void runOnce(const Settings& settings) {
         switch (*choice) {
             case 1:
                 p->enter();
-                readMu(*mu);
+                readReal(*mu, MuName);
                 break;
             case 2:
                 p->enter();
                 break;
             case 3:
-                readMu(*mu);
+                readReal(*mu, MuName);
                 break;
             case 5:  // exact mode only: P and µ stay as they are
-                if constexpr (std::is_same_v<AnyPolynomial, ExactPolynomial>) {
-                    printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode());
+                if constexpr (std::is_same_v<Number, Rational>) {
+                    static_cast<void>(printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode()));
                 }
                 continue;
             default:  // 4: the only other value that the readers let through
@@ -151,9 +167,9 @@ void printCredits() { std::cout << Credits; }
 int runProgram(const Settings& settings) {
     do {
         if (settings.exactNumbers) {
-            runOnce<ExactPolynomial, Rational>(settings);
+            runOnce<Rational>(settings);
         } else {
-            runOnce<Polynomial, double>(settings);
+            runOnce<double>(settings);
         }
     } while (askResumeOrQuit() == RunAnswer::resume);
     return 0;

@@ -1,11 +1,9 @@
 #include "tessarivand/flow/prompts.hpp"
 
 #include <iostream>
-#include <string>
 
-#include "console/utf8.hpp"
 #include "tessarivand/console/key.hpp"
-#include "tessarivand/console/streams.hpp"
+#include "tessarivand/input/extraction.hpp"
 
 namespace tessarivand {
 
@@ -23,31 +21,6 @@ constexpr const char* MoreThanOneCharacter =
     "\n\n  FAITES ATTENTION !!!\n\n vous avez entré plus d'un caractère !!! \n\n";
 constexpr const char* WrongCharacter =
     "\n\n  FAITES ATTENTION !!!\n\n vous avez entré un caractère différent de 'C' et de 'Q' !!! \n\n";
-
-// The blanks that end a word for the stream's extraction.
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-struct Word {
-    int first = 0;
-    bool single = true;
-};
-
-// One word of standard input, of any length, without storing it: only its
-// first character and whether it has more matter. The blank that ends it
-// stays in the input.
-Word readWord() {
-    constexpr int EndOfFile = std::char_traits<char>::eof();
-    std::cin >> std::ws;
-    std::streambuf* const in = std::cin.rdbuf();
-    Word word;
-    word.first = std::cin.eof() ? EndOfFile : in->sbumpc();
-    if (word.first == EndOfFile) console::endOfInput();
-    for (int next = in->sgetc(); next != EndOfFile && !isBlank(next); next = in->snextc()) {
-        // A typed "é" is one character.
-        if (!console::utf8::isContinuation(static_cast<unsigned char>(next))) word.single = false;
-    }
-    return word;
-}
 
 }  // namespace
 
@@ -71,7 +44,7 @@ RunAnswer askResumeOrQuit() {
 RunAnswer askContinueOrQuit() {
     for (;;) {
         std::cout << ContinuePrompt;
-        const Word word = readWord();
+        const input::TypedWord word = input::extractWord();
         if (!word.single) {
             std::cout << MoreThanOneCharacter;
             continue;

@@ -6,12 +6,17 @@
 #include <optional>
 #include <string_view>
 
+#include "console/utf8.hpp"
+#include "numbers/typed_real.hpp"
 #include "tessarivand/console/streams.hpp"
-#include "typed_real.hpp"
 
 namespace tessarivand::input {
 
 namespace {
+
+using numbers::ExactRefusal;
+
+constexpr int EndOfFile = std::char_traits<char>::eof();
 
 // Drops the rest of the line, however long, without storing it.
 void discardLine() { std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n'); }
@@ -44,6 +49,9 @@ void extractUntilTaken(Extract extract) {
     discardLine();
 }
 
+// The blanks that end a word for the stream's extraction.
+bool endsWord(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
 bool extract(double& value) { return static_cast<bool>(extractReal(std::cin, value)); }
 bool extract(std::int32_t& value) { return static_cast<bool>(std::cin >> value); }
 
@@ -53,7 +61,7 @@ std::istream& extractReal(std::istream& in, double& value) {
     const std::istream::sentry ready(in);  // skips blanks, flushes the tie
     if (!ready) return in;
     bool reachedEnd = false;
-    const TypedReal real = scanReal(*in.rdbuf(), reachedEnd);
+    const numbers::TypedReal real = numbers::scanReal(*in.rdbuf(), reachedEnd);
     std::ios_base::iostate state = reachedEnd ? std::ios_base::eofbit : std::ios_base::goodbit;
     // The standard extraction's results: 0 for no number, the largest
     // double of its sign for one too large, failing both times.
@@ -72,6 +80,30 @@ std::istream& extractReal(std::istream& in, double& value) {
     }
     in.setstate(state);
     return in;
+}
+
+std::optional<ExactRefusal> extractExact(std::istream& in, Rational& value) {
+    const std::istream::sentry ready(in);  // skips blanks, flushes the tie
+    if (!ready) return ExactRefusal::notANumber;
+    std::streambuf& buffer = *in.rdbuf();
+    const std::optional<ExactRefusal> refusal = numbers::scanExact(buffer, value);
+    // The character at hand was already looked at: this never waits for input.
+    std::ios_base::iostate state = buffer.sgetc() == EndOfFile ? std::ios_base::eofbit : std::ios_base::goodbit;
+    if (refusal) state |= std::ios_base::failbit;
+    in.setstate(state);
+    return refusal;
+}
+
+TypedWord extractWord() {
+    std::cin >> std::ws;
+    std::streambuf* const in = std::cin.rdbuf();
+    TypedWord word;
+    word.first = std::cin.eof() ? EndOfFile : in->sbumpc();
+    if (word.first == EndOfFile) console::endOfInput();
+    for (int next = in->sgetc(); next != EndOfFile && !endsWord(next); next = in->snextc()) {
+        if (!console::utf8::isContinuation(static_cast<unsigned char>(next))) word.single = false;
+    }
+    return word;
 }
 
 template <typename Number>

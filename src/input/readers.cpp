@@ -6,8 +6,10 @@
 #include <string_view>
 #include <type_traits>
 
-#include "tessarivand/console/number_format.hpp"
 #include "tessarivand/input/extraction.hpp"
+#include "tessarivand/numbers/limits.hpp"
+#include "tessarivand/numbers/number_format.hpp"
+#include "tessarivand/numbers/rational.hpp"
 
 namespace tessarivand {
 
@@ -67,7 +69,7 @@ constexpr ReaderTexts FiveChoicesTexts{
 };
 
 // Why exact mode refused a number, beyond what readReal refuses, in the order
-// of input::ExactRefusal after notANumber. Each is framed like readReal's
+// of numbers::ExactRefusal after notANumber. Each is framed like readReal's
 // not-a-number message.
 constexpr auto ExactRefusalReasons = std::to_array<std::string_view>({
     " Après la barre de fraction \" / \", le dénominateur doit être un nombre\n"
@@ -77,8 +79,12 @@ constexpr auto ExactRefusalReasons = std::to_array<std::string_view>({
     " Une fraction s'écrit sans espace avant ni après la barre \" / \"",
     " Le calcul exact n'accepte que des nombres d'au plus 1000 chiffres,\n"
     " avec un exposant compris entre -1000 et 1000",
+    " Un nombre décimal s'écrit avec une seule virgule ou un seul point,\n"
+    " pas avec les deux, ni avec deux virgules",
+    " Une fraction s'écrit avec deux nombres entiers, sans virgule, de part\n"
+    " et d'autre de la barre \" / \"",
 });
-static_assert(ExactRefusalReasons.size() + 1 == input::ExactRefusalCount);
+static_assert(ExactRefusalReasons.size() + 1 == numbers::ExactRefusalCount);
 
 // What follows each text: the display name and " = " for the readers; for the
 // coefficient entry its own label, which its not-a-number message leaves one
@@ -94,7 +100,7 @@ Label named(const std::string& displayName) {
 }
 
 Label coefficientLabel(std::uint32_t index) {
-    std::string text = "Le Coefficient   a[" + console::formatInteger(index) + "]  =  ";
+    std::string text = "Le Coefficient   a[" + numbers::formatInteger(index) + "]  =  ";
     return {text, " " + text};
 }
 
@@ -105,7 +111,7 @@ std::string followedBy(std::string_view text, const std::string& label) {
 }
 
 // The message of each refusal: one text for doubles and integers, one per
-// input::ExactRefusal for exact numbers.
+// numbers::ExactRefusal for exact numbers.
 template <typename Number>
 auto retryMessages(const ReaderTexts& texts, const std::string& label) {
     if constexpr (std::is_same_v<Number, Rational>) {
@@ -121,9 +127,14 @@ auto retryMessages(const ReaderTexts& texts, const std::string& label) {
     }
 }
 
-std::string formatted(double value) { return console::formatReal(value); }
-std::string formatted(std::int32_t value) { return console::formatInteger(value); }
-std::string formatted(const Rational& value) { return console::formatRational(value); }
+template <typename Number>
+std::string confirmed(const Number& value) {
+    if constexpr (std::is_integral_v<Number>) {
+        return numbers::formatInteger(value);
+    } else {
+        return numbers::formatNumber(value);
+    }
+}
 
 // Prompt, read, recover, range test, confirm: the pattern of every reader.
 template <typename Number, typename Accepts>
@@ -137,7 +148,7 @@ void readValidated(Number& value, const Label& label, const ReaderTexts& texts, 
         }
         std::cout << followedBy(texts.outOfRange, label.text);
     }
-    std::cout << followedBy(texts.confirmation, label.text) << formatted(value) << texts.closing;
+    std::cout << followedBy(texts.confirmation, label.text) << confirmed(value) << texts.closing;
 }
 
 constexpr auto AnyValue = [](const auto&) { return true; };
@@ -147,7 +158,8 @@ constexpr auto AnyValue = [](const auto&) { return true; };
 void readReal(double& value, std::string displayName) { readValidated(value, named(displayName), RealTexts, AnyValue); }
 
 void readNatural(std::int32_t& value, std::string displayName) {
-    readValidated(value, named(displayName), NaturalTexts, [](std::int32_t v) { return v >= 0 && v < NaturalLimit; });
+    readValidated(value, named(displayName), NaturalTexts,
+                  [](std::int32_t v) { return v >= 0 && static_cast<std::uint32_t>(v) < MaxTerms; });
 }
 
 void readMenuChoice(std::int32_t& value, std::string displayName) {
@@ -162,7 +174,7 @@ void readCoefficient(double& value, std::uint32_t index) {
     readValidated(value, coefficientLabel(index), RealTexts, AnyValue);
 }
 
-void readExactReal(Rational& value, std::string displayName) {
+void readReal(Rational& value, std::string displayName) {
     readValidated(value, named(displayName), RealTexts, AnyValue);
 }
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "console/number_text.hpp"
+#include "numbers/number_traits.hpp"
 #include "tessarivand/console/banner.hpp"
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -14,12 +14,8 @@ namespace tessarivand {
 namespace {
 
 using console::AsteriskRow;
-using console::formatInteger;
-using console::formatNumber;
-
-// A NaN compares unequal to 0 too, but it is left out like a zero.
-bool isWritten(double coefficient) { return coefficient != 0.0 && coefficient == coefficient; }
-bool isWritten(const Rational& coefficient) { return !coefficient.is_zero(); }
+using numbers::formatInteger;
+using numbers::formatNumber;
 
 constexpr const char* TitleText =
     "\n             ****************************************************\n"
@@ -32,22 +28,25 @@ constexpr std::size_t BytesPerTerm = 24;
 constexpr const char* BoxEdge = "\n      *******************************************************************";
 constexpr const char* BoxSide = "\n      *                                                                 *";
 
-template <typename AnyPolynomial>
-void writeExpressionLine(const AnyPolynomial& p, const std::string& label) {
+template <typename Number>
+void writeExpressionLine(const BasicPolynomial<Number>& p, const std::string& label) {
     std::cout << '\n' << AsteriskRow << "\n\n " << label << "(X) = ";
     writeTerms(p);
     std::cout << "\n\n\n" << AsteriskRow;
 }
 
-template <typename AnyPolynomial>
-void writeConstantBox(const AnyPolynomial& p, const std::string& label) {
+template <typename Number>
+void writeConstantBox(const BasicPolynomial<Number>& p, const std::string& label) {
     std::cout << BoxEdge << BoxSide << "\n                       " << label
               << "(X) = " << formatNumber(p.coefficients[0]) << " = Polynôme Constant" << BoxSide << BoxEdge;
 }
 
+}  // namespace
+
 // The one term rule of both kinds of polynomial.
-template <typename AnyPolynomial>
-void writeTermsOf(const AnyPolynomial& p) {
+template <typename Number>
+void writeTerms(const BasicPolynomial<Number>& p) {
+    using Traits = numbers::NumberTraits<Number>;
     const std::uint32_t d = p.degree;
     const auto& c = p.coefficients;
     if (d == 0 || d >= MaxTerms) {
@@ -62,29 +61,30 @@ void writeTermsOf(const AnyPolynomial& p) {
         line += formatNumber(coefficient);
         line += tail;
     };
-    if (d >= 2 && isWritten(c[d])) {
+    if (d >= 2 && Traits::isWritten(c[d])) {
         appendTerm("(", c[d], " X^");
         line += formatInteger(d);
         line += ')';
     }
     for (std::uint32_t k = d - 1; k >= 2; --k) {
-        if (isWritten(c[k])) {
+        if (Traits::isWritten(c[k])) {
             appendTerm(" + (", c[k], " X^");
             line += formatInteger(k);
             line += ')';
         }
     }
-    if (isWritten(c[1])) {
+    if (Traits::isWritten(c[1])) {
         appendTerm(d == 1 ? "(" : " + (", c[1], " X)");
     }
-    if (isWritten(c[0])) {
+    if (Traits::isWritten(c[0])) {
         appendTerm(" + (", c[0], ")");
     }
     std::cout << line;
 }
 
-template <typename AnyPolynomial>
-void displayExpressionOf(const AnyPolynomial& p, const std::string& label) {
+template <typename Number>
+void BasicPolynomial<Number>::displayExpression(std::string label) const {
+    const BasicPolynomial& p = *this;
     console::printBanner(TitleText, "");
     std::cout << " Rappel :\n\n               ===   Le degré de votre polynôme est : " << formatInteger(p.degree)
               << "   ===\n\n\n";
@@ -96,12 +96,9 @@ void displayExpressionOf(const AnyPolynomial& p, const std::string& label) {
     }
 }
 
-}  // namespace
-
-void writeTerms(const Polynomial& p) { writeTermsOf(p); }
-void writeTerms(const ExactPolynomial& p) { writeTermsOf(p); }
-
-void Polynomial::displayExpression(std::string label) const { displayExpressionOf(*this, label); }
-void ExactPolynomial::displayExpression(std::string label) const { displayExpressionOf(*this, label); }
+template void writeTerms(const Polynomial& p);
+template void writeTerms(const ExactPolynomial& p);
+template void BasicPolynomial<double>::displayExpression(std::string) const;
+template void BasicPolynomial<Rational>::displayExpression(std::string) const;
 
 }  // namespace tessarivand

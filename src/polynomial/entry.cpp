@@ -2,8 +2,8 @@
 #include <string>
 
 #include "tessarivand/console/banner.hpp"
-#include "tessarivand/console/number_format.hpp"
 #include "tessarivand/input/readers.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 #include "tessarivand/polynomial/polynomial.hpp"
 
@@ -11,10 +11,7 @@ namespace tessarivand {
 
 namespace {
 
-using console::formatInteger;
-
-// A degree that readNatural accepts is one that the coefficient slots hold.
-static_assert(static_cast<std::uint32_t>(NaturalLimit) == MaxTerms);
+using numbers::formatInteger;
 
 constexpr const char* DegreeTitle =
     "\n\n\n        ***************************************************************\n"
@@ -45,10 +42,10 @@ Number typedCoefficient(std::uint32_t index) {
     return value;
 }
 
-// The entry of both kinds of polynomial; only the coefficients' reader
-// differs.
-template <typename AnyPolynomial>
-void setDegreeOf(AnyPolynomial& p, std::int32_t value) {
+}  // namespace
+
+template <typename Number>
+void BasicPolynomial<Number>::setDegree(std::int32_t value) {
     if (value < 0) {
         std::cout << "\n\n  ATTENTION :  Le degré d'un Polynôme ne peut pas être négatif !!! ";
         return;
@@ -58,13 +55,12 @@ void setDegreeOf(AnyPolynomial& p, std::int32_t value) {
         std::cout << TooLargeDegree;
         return;
     }
-    p.degree = static_cast<std::uint32_t>(value);
+    degree = static_cast<std::uint32_t>(value);
 }
 
-template <typename AnyPolynomial>
-void enterCoefficientsOf(AnyPolynomial& p) {
-    using Number = typename decltype(p.coefficients)::value_type;
-    const std::uint32_t n = p.degree;
+template <typename Number>
+void BasicPolynomial<Number>::enterCoefficients() {
+    const std::uint32_t n = degree;
     // A degree stored directly, past setDegree, may have no slot: ask nothing
     // rather than write outside the coefficients.
     if (n >= MaxTerms) {
@@ -75,34 +71,30 @@ void enterCoefficientsOf(AnyPolynomial& p) {
     std::cout << " Rappel :\n\n               ===  Le degré de votre polynôme est : " << formatInteger(n)
               << "  ===\n\n\n";
     for (std::int64_t i = n; i >= 0; --i) {
-        p.coefficients[static_cast<std::size_t>(i)] = typedCoefficient<Number>(static_cast<std::uint32_t>(i));
+        coefficients[static_cast<std::size_t>(i)] = typedCoefficient<Number>(static_cast<std::uint32_t>(i));
     }
     // A typed -0 compares equal to 0 and is refused too.
-    while (n != 0 && p.coefficients[n] == 0) {
+    while (n != 0 && coefficients[n] == 0) {
         std::cout << LeadingZeroBox << formatInteger(n) << "] de votre polynôme s.v.p !\n\n";
-        p.coefficients[n] = typedCoefficient<Number>(n);
+        coefficients[n] = typedCoefficient<Number>(n);
     }
 }
 
-template <typename AnyPolynomial>
-void enterOf(AnyPolynomial& p) {
+template <typename Number>
+void BasicPolynomial<Number>::enter() {
     std::cout << DegreeTitle;
     std::int32_t typed = 0;
     readNatural(typed, "deg(P)");
-    p.setDegree(typed);
-    p.enterCoefficients();
-    p.displayExpression(p.name);
+    setDegree(typed);
+    enterCoefficients();
+    displayExpression(name);
 }
 
-}  // namespace
-
-void Polynomial::enter() { enterOf(*this); }
-void ExactPolynomial::enter() { enterOf(*this); }
-
-void Polynomial::setDegree(std::int32_t value) { setDegreeOf(*this, value); }
-void ExactPolynomial::setDegree(std::int32_t value) { setDegreeOf(*this, value); }
-
-void Polynomial::enterCoefficients() { enterCoefficientsOf(*this); }
-void ExactPolynomial::enterCoefficients() { enterCoefficientsOf(*this); }
+template void BasicPolynomial<double>::setDegree(std::int32_t);
+template void BasicPolynomial<Rational>::setDegree(std::int32_t);
+template void BasicPolynomial<double>::enterCoefficients();
+template void BasicPolynomial<Rational>::enterCoefficients();
+template void BasicPolynomial<double>::enter();
+template void BasicPolynomial<Rational>::enter();
 
 }  // namespace tessarivand

@@ -1,6 +1,6 @@
 #include "tessarivand/polynomial/natural_terms.hpp"
 
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 
 namespace tessarivand {
 
@@ -14,13 +14,13 @@ void appendSignedTerm(std::string& text, const Rational& c, std::uint32_t power,
     }
     const Rational size = negative ? Rational(-c) : c;
     if (size != 1 || power == 0) {
-        text += console::formatRational(size);
+        text += numbers::formatRational(size);
         if (power > 0) text += ' ';
     }
     if (power >= 1) text += 'X';
     if (power >= 2) {
         text += '^';
-        text += console::formatInteger(power);
+        text += numbers::formatInteger(power);
     }
 }
 

@@ -6,7 +6,13 @@
 
 namespace tessarivand {
 
-void Polynomial::setName(std::string newName) { name = std::move(newName); }
-void ExactPolynomial::setName(std::string newName) { name = std::move(newName); }
+template <typename Number>
+void BasicPolynomial<Number>::setName(std::string newName) {
+    name = std::move(newName);
+}
+
+// The two instances; entry.cpp and display.cpp define the other members.
+template class BasicPolynomial<double>;
+template class BasicPolynomial<Rational>;
 
 }  // namespace tessarivand

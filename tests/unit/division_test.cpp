@@ -163,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(Degrees, DivisionAtTheHighestDegree, ::testing::Values(
 
 // The table is the division's own arithmetic: its sums are the quotient and
 // the remainder to the last bit, and each product is mu times the sum before.
+// Recorded from the division's own pass, it is the same table, and the
+// quotient the same, to the last bit.
 TEST(HornerTable, SumsAreTheQuotientAndRemainderBitForBit) {
     std::mt19937_64 random(19);
     std::uniform_real_distribution<double> coefficient(-1000.0, 1000.0);
@@ -188,6 +190,17 @@ TEST(HornerTable, SumsAreTheQuotientAndRemainderBitForBit) {
         }
         EXPECT_EQ(bits(table.coefficients[n]), bits(p.coefficients[0])) << trial;
         EXPECT_EQ(bits(table.sums[n]), bits(p.remainder)) << trial;
+        Polynomial onePass = p;
+        HornerTable recorded;
+        const Polynomial recordedQuotient = quotientByBinomial(onePass, mu, recorded);
+        EXPECT_EQ(bits(onePass.remainder), bits(p.remainder)) << trial;
+        EXPECT_EQ(recordedQuotient.coefficients, q.coefficients) << trial;
+        EXPECT_EQ(recorded.coefficients, table.coefficients) << trial;
+        for (const auto& [one, two] :
+             {std::pair{&recorded.products, &table.products}, std::pair{&recorded.sums, &table.sums}}) {
+            ASSERT_EQ(one->size(), two->size()) << trial;
+            for (std::size_t i = 0; i < one->size(); ++i) EXPECT_EQ(bits((*one)[i]), bits((*two)[i])) << trial;
+        }
     }
 }
 

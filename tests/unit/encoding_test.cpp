@@ -123,19 +123,19 @@ TEST_P(LocaleEncoding, UnderItsCodesetsName) {
     EXPECT_EQ(tessarivand::console::native::localeNamesUtf8(c.lcAll, c.lcCtype, c.lang), c.utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(PosixOrder, LocaleEncoding,
-                         ::testing::Values(LocaleCase{"C.UTF-8", nullptr, nullptr, true},
-                                           LocaleCase{nullptr, nullptr, "fr_FR.utf8", true},
-                                           LocaleCase{nullptr, "de_DE.UTF8", nullptr, true},
-                                           LocaleCase{nullptr, nullptr, "fr_FR.Utf-8@euro", true},
-                                           LocaleCase{"", "", "fr_FR.UTF-8", true},         // empty counts as unset
-                                           LocaleCase{"C", nullptr, "fr_FR.UTF-8", false},  // the first set one decides
-                                           LocaleCase{nullptr, "POSIX", "C.UTF-8", false},
-                                           LocaleCase{nullptr, nullptr, "fr_FR.ISO-8859-15@euro", false},
-                                           LocaleCase{nullptr, nullptr, "fr_FR", false},
-                                           LocaleCase{nullptr, nullptr, "UTF-8", false},
-                                           LocaleCase{nullptr, nullptr, "fr_FR.UTF-16", false},
-                                           LocaleCase{nullptr, nullptr, nullptr, false}));
+INSTANTIATE_TEST_SUITE_P(
+    PosixOrder, LocaleEncoding,
+    ::testing::Values(LocaleCase{"C.UTF-8", nullptr, nullptr, true}, LocaleCase{nullptr, nullptr, "fr_FR.utf8", true},
+                      LocaleCase{nullptr, "de_DE.UTF8", nullptr, true},
+                      LocaleCase{nullptr, nullptr, "fr_FR.Utf-8@euro", true},
+                      LocaleCase{"", "", "fr_FR.UTF-8", true},         // empty counts as unset
+                      LocaleCase{"C", nullptr, "fr_FR.UTF-8", false},  // the first set one decides
+                      LocaleCase{"C", "C.UTF-8", nullptr, false},      // LC_ALL before LC_CTYPE
+                      LocaleCase{"C.UTF-8", "C", nullptr, true}, LocaleCase{nullptr, "POSIX", "C.UTF-8", false},
+                      LocaleCase{nullptr, nullptr, "fr_FR.ISO-8859-15@euro", false},
+                      LocaleCase{nullptr, nullptr, "fr_FR", false}, LocaleCase{nullptr, nullptr, "UTF-8", false},
+                      LocaleCase{nullptr, nullptr, "fr_FR.UTF-16", false},
+                      LocaleCase{nullptr, nullptr, nullptr, false}));
 #endif
 
 }  // namespace

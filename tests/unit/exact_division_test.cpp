@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "console_capture.hpp"
-#include "tessarivand/console/rational.hpp"
 #include "tessarivand/flow/program.hpp"
+#include "tessarivand/numbers/rational.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 
 namespace {
@@ -103,27 +103,47 @@ struct ListCase {
 
 void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 
-class ExactTableAsList : public ::testing::TestWithParam<ListCase> {};
+class ExactTableLayout : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(ExactTableAsList, WritesEachPowerAndItsValuesOnLinesOfTheirOwn) {
+TEST_P(ExactTableLayout, WritesColumnsOrEachPowerAndItsValuesOnLinesOfTheirOwn) {
     EXPECT_EQ(printedTableBody(exactFromHighest({"1", "0"}), Rational(GetParam().mu)), GetParam().body);
 }
 
-const std::string TenTo55 = "1" + std::string(55, '0');
-const std::string TenTo76 = "1" + std::string(76, '0');
+std::string tenTo(std::size_t power) { return "1" + std::string(power, '0'); }
+
+// P = X's table as a list, each value after its label or on the next line.
+std::string listOfX(const std::string& mu, bool valuesOnTheirOwnLines) {
+    const std::string after = valuesOnTheirOwnLines ? ":\n" : ": ";
+    return "\n µ = " + mu + "\n\n X^1\n     Coefficient : 1\n     Somme       : 1\n | X^0\n |   Coefficient : 0" +
+           "\n |   Produit     " + after + mu + "\n |   Somme       " + after + mu;
+}
+
+const std::string TenTo55 = tenTo(55);
+const std::string TenTo76 = tenTo(76);
 
 INSTANTIATE_TEST_SUITE_P(
-    LongNumbers, ExactTableAsList,
+    LongNumbers, ExactTableLayout,
     ::testing::Values(
         // The remainder's column, 56 digits wide, cannot share a line with
         // the heads and X^1; every value still fits after its label.
-        ListCase{"ValuesAfterTheirLabels", TenTo55,
-                 "\n µ = " + TenTo55 + "\n\n X^1\n     Coefficient : 1\n     Somme       : 1\n | X^0" +
-                     "\n |   Coefficient : 0\n |   Produit     : " + TenTo55 + "\n |   Somme       : " + TenTo55},
+        ListCase{"ValuesAfterTheirLabels", TenTo55, listOfX(TenTo55, false)},
         // 77 digits: each long number on a line of its own.
         ListCase{"LongValuesOnLinesOfTheirOwn", TenTo76,
                  "\n µ =\n" + TenTo76 + "\n\n X^1\n     Coefficient : 1\n     Somme       : 1\n | X^0" +
-                     "\n |   Coefficient : 0\n |   Produit     :\n" + TenTo76 + "\n |   Somme       :\n" + TenTo76}),
+                     "\n |   Coefficient : 0\n |   Produit     :\n" + TenTo76 + "\n |   Somme       :\n" + TenTo76},
+        // Columns of exactly 80 characters are not too wide.
+        ListCase{"ColumnsOfEighty", tenTo(30),
+                 "\n Puissances" + std::string(25, ' ') + " |   X^1   |" + std::string(29, ' ') + "X^0" +
+                     "\n Coefficients" + std::string(23, ' ') + " |     1   |" + std::string(31, ' ') + "0" +
+                     "\n µ = " + tenTo(30) + " |         | " + tenTo(30) + "\n Sommes" + std::string(29, ' ') +
+                     " |     1   | " + tenTo(30)},
+        // The remainder's gap makes 82: a list.
+        ListCase{"RemainderGapCounted", tenTo(31), listOfX(tenTo(31), false)},
+        // A value that ends at column 80 stays after its label.
+        ListCase{"ValueEndingAtColumnEighty", tenTo(60), listOfX(tenTo(60), false)},
+        // The remainder's bar and indent count in a line's width.
+        ListCase{"IndentCounted", tenTo(61), listOfX(tenTo(61), true)},
+        ListCase{"IndentCountedOneMore", tenTo(62), listOfX(tenTo(62), true)}),
     [](const ::testing::TestParamInfo<ListCase>& info) { return std::string(info.param.name); });
 
 struct Session {
@@ -131,10 +151,11 @@ struct Session {
     std::string err;
 };
 
-Session run(const std::string& input, bool exact) {
+Session run(const std::string& input, bool exact, bool withTable = false) {
     const ConsoleCapture capture(input);
     tessarivand::Settings settings;
     settings.exactNumbers = exact;
+    settings.showHornerTable = withTable;
     tessarivand::runProgram(settings);
     return {capture.out(), capture.err()};
 }
@@ -187,17 +208,101 @@ TEST(ExactMode, WritesTheRealModesBytesWhereBothAreExact) {
     }
 }
 
-TEST(ExactDivisionBudget, LetsTheLargestDegreeThroughWithATwoThirdsMuAndStopsLongMus) {
+// The budget's decisions, from sizes alone, at its edges. The sizes written
+// with no budget, degree 999, the division alone and with its table: µ =
+// 123/457 2.8 and 8.2 MB; 1/10^4 12.2 MB with the table; 1/10^5 5.2 and 15.2
+// MB; 1/10^6 6.2 and 18.2 MB; a µ of 30 digits over 30, 30 MB and seconds.
+using tessarivand::ExactDivisionFit;
+
+// Coefficients from -9 to 9 with 9 leading; or each one the same text.
+ExactPolynomial classExercise(std::uint32_t degree, const std::string& each) {
     ExactPolynomial p;
-    p.degree = 999;
-    for (std::uint32_t k = 0; k <= p.degree; ++k) p.coefficients[k] = static_cast<int>(k % 19) - 9;
-    p.coefficients[999] = 9;
-    EXPECT_TRUE(exactDivisionFits(p, Rational(2) / 3, true));
-    EXPECT_TRUE(exactDivisionFits(p, Rational(-3) / 2, true));
-    const Rational longMu("123456789012345678901234567890/987654321098765432109876543211");
-    EXPECT_FALSE(exactDivisionFits(p, longMu, false));
-    p.degree = 3;
-    EXPECT_TRUE(exactDivisionFits(p, longMu, true));
+    p.degree = degree;
+    for (std::uint32_t k = 0; k <= degree; ++k) {
+        p.coefficients[k] = each.empty() ? Rational(static_cast<int>(k % 19) - 9) : Rational(each);
+    }
+    if (each.empty()) p.coefficients[degree] = 9;
+    return p;
 }
+
+// Σ X^k/k! (the exponential's series) or Σ (-1)^(k+1) X^k/k (ln(1 + X)'s).
+ExactPolynomial series(std::uint32_t degree, bool exponential) {
+    ExactPolynomial p;
+    p.degree = degree;
+    Rational factorial = 1;
+    for (std::uint32_t k = 0; k <= degree; ++k) {
+        if (k > 0) factorial *= k;
+        if (exponential) {
+            p.coefficients[k] = 1 / factorial;
+        } else if (k > 0) {
+            p.coefficients[k] = Rational(k % 2 == 1 ? 1 : -1, k);
+        }
+    }
+    return p;
+}
+
+struct BudgetCase {
+    const char* name;
+    ExactPolynomial p;
+    std::string mu;
+    bool withTable;
+    ExactDivisionFit fit;
+    // Run through the dialogue too (--exact --tableau), and judged by what it
+    // writes.
+    bool inDialogue = false;
+};
+
+void PrintTo(const BudgetCase& c, std::ostream* os) { *os << c.name; }
+
+class ExactDivisionBudget : public ::testing::TestWithParam<BudgetCase> {};
+
+std::string typedSession(const ExactPolynomial& p, const std::string& mu) {
+    std::string input = std::to_string(p.degree) + "\n";
+    for (std::uint32_t k = p.degree + 1; k-- > 0;)
+        input += tessarivand::numbers::formatRational(p.coefficients[k]) + "\n";
+    return input + mu + "\n4\nq";
+}
+
+TEST_P(ExactDivisionBudget, LetsThroughWhatFits) {
+    const BudgetCase& c = GetParam();
+    const Rational mu(c.mu);
+    EXPECT_EQ(exactDivisionFit(tessarivand::exactDivisionSizes(c.p, mu), c.withTable), c.fit);
+    if (!c.inDialogue) return;
+    const Session session = run(typedSession(c.p, c.mu), true, c.withTable);
+    const bool divided = session.out.find("s'exprime comme suit") != std::string::npos;
+    const bool tableShown = session.out.find("Tableau de Horner de la division") != std::string::npos;
+    const bool tableNotice =
+        session.out.find("Le tableau de Horner de cette division serait à lui seul") != std::string::npos;
+    EXPECT_EQ(divided, c.fit != ExactDivisionFit::none);
+    EXPECT_EQ(tableShown, c.fit == ExactDivisionFit::whole && c.withTable);
+    EXPECT_EQ(tableNotice, c.fit == ExactDivisionFit::withoutTable);
+    EXPECT_LE(session.out.size(), 16'000'000U);
+}
+
+const std::string ThirtyOverThirty = "123456789012345678901234567890/987654321098765432109876543211";
+const std::string ThousandDigits(1000, '7');
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, ExactDivisionBudget,
+    ::testing::Values(
+        BudgetCase{"TwoThirds", classExercise(999, ""), "2/3", true, ExactDivisionFit::whole},
+        BudgetCase{"MinusThreeHalves", classExercise(999, ""), "-3/2", true, ExactDivisionFit::whole},
+        BudgetCase{"EightMegabytes", classExercise(999, ""), "123/457", true, ExactDivisionFit::whole},
+        BudgetCase{"TwelveMegabytes", classExercise(999, ""), "1/10000", true, ExactDivisionFit::whole},
+        BudgetCase{"FifteenMegabytes", classExercise(999, ""), "1/100000", true, ExactDivisionFit::whole},
+        BudgetCase{"EighteenMegabytesWithTheTable", classExercise(999, ""), "1/1000000", true,
+                   ExactDivisionFit::withoutTable, true},
+        BudgetCase{"SixMegabytesWithoutTheTable", classExercise(999, ""), "1/1000000", false, ExactDivisionFit::whole},
+        BudgetCase{"LongCoefficients", classExercise(999, ThousandDigits), "1/100000", true,
+                   ExactDivisionFit::withoutTable},
+        BudgetCase{"LongNegativeCoefficients", classExercise(999, "-" + ThousandDigits), "1/100000", true,
+                   ExactDivisionFit::withoutTable},
+        BudgetCase{"ThirtyDigitsOverThirty", classExercise(999, ""), ThirtyOverThirty, false, ExactDivisionFit::none},
+        BudgetCase{"ThirtyDigitsOverThirtyAtDegreeThree", classExercise(3, ""), ThirtyOverThirty, true,
+                   ExactDivisionFit::whole},
+        // One common denominator, not the product of the distinct ones.
+        BudgetCase{"ExponentialSeries", series(100, true), "1/2", true, ExactDivisionFit::whole},
+        BudgetCase{"LogarithmSeries", series(999, false), "1/2", true, ExactDivisionFit::whole}),
+    [](const ::testing::TestParamInfo<BudgetCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 
 namespace {
 
-using tessarivand::console::formatReal;
+using tessarivand::numbers::formatReal;
 
 #if defined(_WIN32) || defined(__EMSCRIPTEN__)
 constexpr std::size_t Scale = 1;

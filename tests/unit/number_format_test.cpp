@@ -1,4 +1,4 @@
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +6,14 @@
 #include <limits>
 #include <string>
 
-#include "tessarivand/console/rational.hpp"
+#include "tessarivand/numbers/rational.hpp"
 
 namespace {
 
 using tessarivand::Rational;
-using tessarivand::console::formatInteger;
-using tessarivand::console::formatRational;
-using tessarivand::console::formatReal;
+using tessarivand::numbers::formatInteger;
+using tessarivand::numbers::formatRational;
+using tessarivand::numbers::formatReal;
 
 struct RealCase {
     double value;

@@ -12,7 +12,6 @@
 namespace {
 
 using tessarivand::Rational;
-using tessarivand::readExactReal;
 using tessarivand::readMenuChoice;
 using tessarivand::readNatural;
 using tessarivand::readReal;
@@ -74,7 +73,7 @@ void expectReads(void (*reader)(Number&, std::string), const char* name, const R
 }
 
 class ReadReal : public ::testing::TestWithParam<ReaderCase> {};
-TEST_P(ReadReal, AcceptsConfirmsAndRecovers) { expectReads(readReal, "µ", GetParam()); }
+TEST_P(ReadReal, AcceptsConfirmsAndRecovers) { expectReads<double>(readReal, "µ", GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     ScriptedLines, ReadReal,
@@ -139,9 +138,9 @@ const std::string ExactRefusals = exactRefusal(
                                       " avec un exposant compris entre -1000 et 1000");
 
 TEST(ReadExactReal, ConfirmsInLowestTermsAndSaysWhatIsWrong) {
-    expectReads(readExactReal, "µ",
-                {"abc\n2/x\n2/1.5\n2 /3\n1e5000\n-6/4 2\nnext", -1.5, RealPrompt + realConfirmation("-3/2"),
-                 RealRetry + ExactRefusals, "next"});
+    expectReads<Rational>(readReal, "µ",
+                          {"abc\n2/x\n2/1.5\n2 /3\n1e5000\n-6/4 2\nnext", -1.5, RealPrompt + realConfirmation("-3/2"),
+                           RealRetry + ExactRefusals, "next"});
 }
 
 TEST(ReaderOnAHugeLine, AnswersOnceAndTakesTheNextLine) {
@@ -167,13 +166,13 @@ void readUntilTheEnd(void (*reader)(Number&, std::string), const char* input) {
 constexpr const char* NoticeAtTheEnd = "Fin des données en entrée : le programme s'arrête\\.\n$";
 
 TEST(ReadersAtEndOfInput, EndTheProgramWithStatusOne) {
-    EXPECT_EXIT(readUntilTheEnd(readReal, ""), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
-    EXPECT_EXIT(readUntilTheEnd(readReal, "\n\n  \n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
-    EXPECT_EXIT(readUntilTheEnd(readReal, "abc"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd<double>(readReal, ""), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd<double>(readReal, "\n\n  \n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd<double>(readReal, "abc"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
     EXPECT_EXIT(readUntilTheEnd(readNatural, "1000\n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
     EXPECT_EXIT(readUntilTheEnd(readMenuChoice, "9\nx\n"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
-    EXPECT_EXIT(readUntilTheEnd(readExactReal, "2/"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
-    EXPECT_EXIT(readUntilTheEnd(readExactReal, "2 /3\n  "), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd<Rational>(readReal, "2/"), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
+    EXPECT_EXIT(readUntilTheEnd<Rational>(readReal, "2 /3\n  "), ::testing::ExitedWithCode(1), NoticeAtTheEnd);
 }
 
 }  // namespace

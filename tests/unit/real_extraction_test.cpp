@@ -22,9 +22,9 @@
 namespace {
 
 using tessarivand::Rational;
-using tessarivand::input::ExactRefusal;
 using tessarivand::input::extractExact;
 using tessarivand::input::extractReal;
+using tessarivand::numbers::ExactRefusal;
 
 struct Outcome {
     std::uint64_t bits;
@@ -178,6 +178,9 @@ ExactCase readExactly(const std::string& text) {
 // subnormals Boost's conversion to double does not always round to nearest,
 // so only normal values are compared.
 void expectSameGrammarAsStandard(const std::string& text) {
+    // A comma is the exact reading's decimal separator too, where the
+    // standard extraction stops; those texts are in ExactExtraction's table.
+    if (text.find(',') != std::string::npos) return;
     std::istringstream standard(text);
     double expected = 12345.0;
     standard >> expected;
@@ -219,8 +222,10 @@ INSTANTIATE_TEST_SUITE_P(
     Accepted, ExactExtraction,
     ::testing::Values(ExactCase{"2.5E-4", {}, Rational(1, 4000)}, ExactCase{"-7/4", {}, Rational(-7, 4)},
                       ExactCase{"+6/04", {}, Rational(3, 2)}, ExactCase{"2/3x", {}, Rational(2, 3), "x"},
-                      ExactCase{"2/3,5", {}, Rational(2, 3), ",5"}, ExactCase{"-1e-1000", {}, -1 / TenToThe1000},
-                      ExactCase{Nines, {}, TenToThe1000 - 1}, ExactCase{"1/" + Nines, {}, 1 / (TenToThe1000 - 1)}));
+                      ExactCase{"0,5", {}, Rational(1, 2)}, ExactCase{"-1,25", {}, Rational(-5, 4)},
+                      ExactCase{"1,5e3x", {}, Rational(1500), "x"}, ExactCase{"1.5.2", {}, Rational(3, 2), ".2"},
+                      ExactCase{"-1e-1000", {}, -1 / TenToThe1000}, ExactCase{Nines, {}, TenToThe1000 - 1},
+                      ExactCase{"1/" + Nines, {}, 1 / (TenToThe1000 - 1)}));
 
 INSTANTIATE_TEST_SUITE_P(Refused, ExactExtraction,
                          ::testing::Values(ExactCase{"1e", notANumber}, ExactCase{"-/2", notANumber},
@@ -231,7 +236,10 @@ INSTANTIATE_TEST_SUITE_P(Refused, ExactExtraction,
                                            ExactCase{"2/ 3", blankAroundBar}, ExactCase{"1e999999999", tooLong},
                                            ExactCase{"1e-1001", tooLong}, ExactCase{"1/9" + Nines, tooLong},
                                            ExactCase{"0." + Nines, tooLong},
-                                           ExactCase{std::string(3'000'000, '7') + "/2", tooLong}));
+                                           ExactCase{std::string(3'000'000, '7') + "/2", tooLong},
+                                           ExactCase{"1,5.2", separatorClash}, ExactCase{"1.5,2", separatorClash},
+                                           ExactCase{"1,5,2", separatorClash}, ExactCase{"1,5/2", commaInFraction},
+                                           ExactCase{"2/3,5", commaInFraction}));
 
 TEST(RealExtraction, GivesTheStandardResultForNumbersOfThousandsOfDigits) {
     const std::string zeros(3000, '0');

@@ -4,8 +4,6 @@
 
 #include "tessarivand/polynomial/polynomial.hpp"
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // One term c·X^n, named "M". The coefficient stands twice, in `coefficient`

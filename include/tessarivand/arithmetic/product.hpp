@@ -4,8 +4,6 @@
 
 #include "tessarivand/polynomial/polynomial.hpp"
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // A product splits its factor of smaller degree into at most this many terms.

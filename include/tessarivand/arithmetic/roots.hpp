@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tessarivand/console/rational.hpp"
+#include "tessarivand/numbers/rational.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 
 // Encoding: see tessarivand/console/streams.hpp.

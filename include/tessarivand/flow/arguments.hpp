@@ -3,8 +3,6 @@
 #include <span>
 #include <string>
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // The program's front door, given its whole command line as UTF-8 (its own

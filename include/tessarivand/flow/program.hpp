@@ -1,7 +1,5 @@
 #pragma once
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // What the command line sets for the whole dialogue.

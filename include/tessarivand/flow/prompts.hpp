@@ -1,7 +1,5 @@
 #pragma once
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // The user's answer at the end of a run. Continue, in the typed-word prompt,

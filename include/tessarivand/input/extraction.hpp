@@ -8,9 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "tessarivand/console/rational.hpp"
-
-// Encoding: see tessarivand/console/streams.hpp.
+#include "tessarivand/numbers/exact_scan.hpp"
+#include "tessarivand/numbers/rational.hpp"
 
 namespace tessarivand::input {
 
@@ -29,34 +28,26 @@ void extractNumber(Number& value, std::string_view retryMessage);
 // bytes.
 std::istream& extractReal(std::istream& in, double& value);
 
-// What exact arithmetic is given at most: digits on each side of a fraction's
-// bar, and the size of a decimal exponent. Beyond them its work and memory
-// would have no useful bound.
-inline constexpr std::uint64_t ExactDigitLimit = 1000;
-inline constexpr std::int64_t ExactExponentLimit = 1000;
+using ExactRetryMessages = std::array<std::string, numbers::ExactRefusalCount>;
 
-// Why the exact reading refused a number.
-enum class ExactRefusal : std::uint8_t {
-    notANumber,         // what extractReal refuses too: "abc", "1e"
-    badDenominator,     // a "/" not followed at once by a non-zero natural number of digits
-    decimalInFraction,  // a point or an exponent on either side of the "/": "1.5/2", "2/3e2"
-    blankAroundBar,     // "2 /3", "2/ 3"
-    tooLong,            // beyond ExactDigitLimit or ExactExponentLimit
-};
-inline constexpr std::size_t ExactRefusalCount = 5;
-using ExactRetryMessages = std::array<std::string, ExactRefusalCount>;
-
-// The exact twin of extractReal: the same characters make a number, with the
-// same blanks skipped first, and the value is the one typed, not the nearest
-// double ("0.2" is 1/5). A number may also be a fraction: an integer, "/" and
-// a non-zero natural number, with nothing in between ("-7/4"). A refusal sets
-// failbit and is returned; the characters after the refused part are left in
-// the stream. Memory stays bounded whatever the length of the text.
-std::optional<ExactRefusal> extractExact(std::istream& in, Rational& value);
+// The exact twin of extractReal: the same blanks skipped first, then
+// numbers::scanExact. A refusal sets failbit and is returned; the characters
+// after the refused part are left in the stream.
+std::optional<numbers::ExactRefusal> extractExact(std::istream& in, Rational& value);
 
 // extractNumber's loop for exact numbers: each refusal writes its own message,
 // retryMessages[refusal].
 void extractNumber(Rational& value, const ExactRetryMessages& retryMessages);
+
+// One word typed on standard input, of any length, without storing it: its
+// first character and whether it has more matter (a typed "é" is one
+// character). The blank that ends it stays in the input. At end of input the
+// program ends there.
+struct TypedWord {
+    int first = 0;
+    bool single = true;
+};
+TypedWord extractWord();
 
 extern template void extractNumber<double>(double&, std::string_view);
 extern template void extractNumber<std::int32_t>(std::int32_t&, std::string_view);

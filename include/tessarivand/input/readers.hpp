@@ -3,9 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tessarivand/console/rational.hpp"
-
-// Encoding: see tessarivand/console/streams.hpp.
+#include "tessarivand/numbers/rational.hpp"
 
 namespace tessarivand {
 
@@ -16,11 +14,8 @@ namespace tessarivand {
 // Any real number that a double holds.
 void readReal(double& value, std::string displayName);
 
-// The bound of readNatural, which its texts name. It is MaxTerms, the number
-// of a polynomial's coefficient slots, from the layer above.
-inline constexpr std::int32_t NaturalLimit = 1000;
-
-// A natural number below NaturalLimit.
+// A natural number below MaxTerms, the number of a polynomial's coefficient
+// slots, which its texts name.
 void readNatural(std::int32_t& value, std::string displayName);
 
 // 1, 2, 3 or 4.
@@ -33,11 +28,11 @@ void readMenuChoiceOfFive(std::int32_t& value, std::string displayName);
 // texts around its own label ("Le Coefficient   a[2]  =  ").
 void readCoefficient(double& value, std::uint32_t index);
 
-// Exact mode's twins of readReal and readCoefficient, with the same texts:
-// the number typed exactly (0.2 is 1/5), or a fraction (-7/4). Fractions
-// mistyped and numbers too long for exact arithmetic are refused with
-// messages of their own (input::extractExact).
-void readExactReal(Rational& value, std::string displayName);
+// Exact mode's readReal and readCoefficient, with the same texts: the number
+// typed exactly (0.2 is 1/5), or a fraction (-7/4). Fractions mistyped and
+// numbers too long for exact arithmetic are refused with messages of their
+// own (numbers::ExactRefusal).
+void readReal(Rational& value, std::string displayName);
 void readCoefficient(Rational& value, std::uint32_t index);
 
 }  // namespace tessarivand

@@ -3,25 +3,39 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-// Encoding: see tessarivand/console/streams.hpp.
+#include "tessarivand/numbers/limits.hpp"
 
 namespace tessarivand {
 
-// Number of coefficient slots: every degree stays below it.
-inline constexpr std::uint32_t MaxTerms = 1000;
+// MaxTerms coefficient slots: a double's in place, so that a Polynomial is
+// one plain block; any other number's on the free store, where a number of
+// unbounded size holds its digits anyway.
+template <typename Number>
+struct CoefficientSlots {
+    using Type = std::vector<Number>;
+    static Type make() { return Type(MaxTerms); }
+};
+template <>
+struct CoefficientSlots<double> {
+    using Type = std::array<double, MaxTerms>;
+    static constexpr Type make() { return {}; }
+};
 
-// A real polynomial of degree below MaxTerms, stored densely, with the µ and
-// the remainder of its latest division by (X - µ). A plain value: copied whole.
-class Polynomial {
+// A polynomial of degree below MaxTerms over a number type, stored densely,
+// with the µ and the remainder of its latest division by (X - µ). A plain
+// value: copied whole.
+template <typename Number>
+class BasicPolynomial {
 public:
     std::string name = "P";
     std::string variable = "x";  // stored and copied, never printed
     std::uint32_t degree = 0;
     // coefficients[k] multiplies X^k; only entries 0 to degree carry meaning.
-    std::array<double, MaxTerms> coefficients{};
-    double mu = 0.0;
-    double remainder = 0.0;
+    typename CoefficientSlots<Number>::Type coefficients = CoefficientSlots<Number>::make();
+    Number mu{};
+    Number remainder{};
 
     void setName(std::string newName);
 
@@ -45,8 +59,15 @@ public:
     void displayExpression(std::string label) const;
 };
 
+// The real polynomial, in doubles.
+using Polynomial = BasicPolynomial<double>;
+
 // Writes the terms of p, whose degree is at least 1, on standard output:
 // (c X^k) joined by " + ", zero and NaN coefficients left out.
-void writeTerms(const Polynomial& p);
+template <typename Number>
+void writeTerms(const BasicPolynomial<Number>& p);
+
+extern template class BasicPolynomial<double>;
+extern template void writeTerms(const Polynomial& p);
 
 }  // namespace tessarivand

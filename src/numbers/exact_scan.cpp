@@ -1,17 +1,17 @@
+#include "tessarivand/numbers/exact_scan.hpp"
+
 #include <boost/multiprecision/cpp_int.hpp>
 #include <optional>
 #include <string>
 
-#include "tessarivand/input/extraction.hpp"
+#include "tessarivand/numbers/limits.hpp"
 #include "typed_real.hpp"
 
-namespace tessarivand::input {
+namespace tessarivand::numbers {
 
 namespace {
 
 using boost::multiprecision::cpp_int;
-
-constexpr int EndOfFile = std::char_traits<char>::eof();
 
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 
@@ -41,11 +41,12 @@ Rational exactValue(const TypedReal& real) {
     return real.isNegative() ? Rational(-value) : value;
 }
 
-// One number, decimal or fraction, from the character at hand; on a refusal
-// the stream is left at the first character that showed it.
+}  // namespace
+
 std::optional<ExactRefusal> scanExact(std::streambuf& in, Rational& value) {
     bool reachedEnd = false;
-    const TypedReal numerator = scanReal(in, reachedEnd);
+    const TypedReal numerator = scanReal(in, reachedEnd, true);
+    if (numerator.hasSeparatorClash()) return ExactRefusal::separatorClash;
     if (!numerator.isComplete()) return ExactRefusal::notANumber;
     if (!withinLimits(numerator)) return ExactRefusal::tooLong;
     int c = in.sgetc();
@@ -53,11 +54,13 @@ std::optional<ExactRefusal> scanExact(std::streambuf& in, Rational& value) {
         // A bar after blanks is a fraction mistyped, not the end of a number.
         if (skipBlanks(in) == '/') return ExactRefusal::blankAroundBar;
     } else if (c == '/') {
+        if (numerator.hasComma()) return ExactRefusal::commaInFraction;
         if (!isInteger(numerator)) return ExactRefusal::decimalInFraction;
         c = in.snextc();
         if (isBlank(c)) return ExactRefusal::blankAroundBar;
         if (decimalDigit(c) < 0) return ExactRefusal::badDenominator;
-        const TypedReal denominator = scanReal(in, reachedEnd);
+        const TypedReal denominator = scanReal(in, reachedEnd, true);
+        if (denominator.hasComma() || denominator.hasSeparatorClash()) return ExactRefusal::commaInFraction;
         if (!isInteger(denominator)) return ExactRefusal::decimalInFraction;
         if (!withinLimits(denominator)) return ExactRefusal::tooLong;
         if (denominator.significantDigits().empty()) return ExactRefusal::badDenominator;
@@ -68,18 +71,4 @@ std::optional<ExactRefusal> scanExact(std::streambuf& in, Rational& value) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<ExactRefusal> extractExact(std::istream& in, Rational& value) {
-    const std::istream::sentry ready(in);  // skips blanks, flushes the tie
-    if (!ready) return ExactRefusal::notANumber;
-    std::streambuf& buffer = *in.rdbuf();
-    const std::optional<ExactRefusal> refusal = scanExact(buffer, value);
-    // The character at hand was already looked at: this never waits for input.
-    std::ios_base::iostate state = buffer.sgetc() == EndOfFile ? std::ios_base::eofbit : std::ios_base::goodbit;
-    if (refusal) state |= std::ios_base::failbit;
-    in.setstate(state);
-    return refusal;
-}
-
-}  // namespace tessarivand::input
+}  // namespace tessarivand::numbers

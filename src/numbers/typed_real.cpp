@@ -2,13 +2,21 @@
 
 #include <string>
 
-namespace tessarivand::input {
+namespace tessarivand::numbers {
 
 namespace {
 
 // An exponent beyond any double's, in either direction, with room to add the
 // position of the decimal point.
 constexpr std::int64_t ExponentCeiling = 1'000'000'000'000'000;
+
+bool isSeparator(int c, bool decimalComma) { return c == '.' || (decimalComma && c == ','); }
+
+// A second decimal separator ends the number; where a comma is one of the
+// two, it is a slip that the exact reader refuses.
+bool clashes(const TypedReal& real, int c, bool decimalComma) {
+    return real.hasPoint() && !real.hasExponentMark() && isSeparator(c, decimalComma) && (c == ',' || real.hasComma());
+}
 
 }  // namespace
 
@@ -46,7 +54,7 @@ std::string TypedReal::canonicalText() const {
 
 int decimalDigit(int c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
-TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
+TypedReal scanReal(std::streambuf& in, bool& reachedEnd, bool decimalComma) {
     constexpr int EndOfFile = std::char_traits<char>::eof();
     int c = in.sgetc();
     char sign = 0;
@@ -58,14 +66,10 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
     bool afterPoint = false;
     while (c != EndOfFile) {
         if (const int digit = decimalDigit(c); digit >= 0) {
-            if (real.hasExponentMark()) {
-                real.addExponentDigit(digit);
-            } else {
-                real.addMantissaDigit(digit, afterPoint);
-            }
-        } else if (c == '.' && !afterPoint && !real.hasExponentMark()) {
+            real.addDigit(digit, afterPoint);
+        } else if (isSeparator(c, decimalComma) && !afterPoint && !real.hasExponentMark()) {
             afterPoint = true;
-            real.markPoint();
+            real.markPoint(c == ',');
         } else if ((c == 'e' || c == 'E') && !real.hasExponentMark() && real.hasMantissaDigit()) {
             real.markExponent();
             c = in.snextc();
@@ -75,6 +79,7 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
                 continue;  // judge this character afresh
             }
         } else {
+            if (clashes(real, c, decimalComma)) real.markSeparatorClash();
             break;
         }
         c = in.snextc();
@@ -83,4 +88,4 @@ TypedReal scanReal(std::streambuf& in, bool& reachedEnd) {
     return real;
 }
 
-}  // namespace tessarivand::input
+}  // namespace tessarivand::numbers

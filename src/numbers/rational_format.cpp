@@ -1,8 +1,8 @@
 #include <string>
 
-#include "tessarivand/console/rational.hpp"
+#include "tessarivand/numbers/rational.hpp"
 
-namespace tessarivand::console {
+namespace tessarivand::numbers {
 
 // The type keeps every value in lowest terms with a positive denominator, and
 // zero without a sign, so its parts are written as they are.
@@ -15,4 +15,4 @@ std::string formatRational(const Rational& value) {
     return text;
 }
 
-}  // namespace tessarivand::console
+}  // namespace tessarivand::numbers

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace tessarivand::console {
+namespace tessarivand::numbers {
 
 // The one place where numbers become text. Reals: six significant digits in
 // general notation, with the exponent always written with three digits
@@ -13,4 +13,8 @@ std::string formatReal(double value);
 // Degrees, indices, exponents and menu choices: plain decimal.
 std::string formatInteger(std::int64_t value);
 
-}  // namespace tessarivand::console
+// A number of either kind as the program writes it; rational.hpp has the
+// exact one's.
+inline std::string formatNumber(double value) { return formatReal(value); }
+
+}  // namespace tessarivand::numbers

@@ -7,13 +7,13 @@
 
 // The one scanner of typed real numbers, shared by the double reader and the
 // exact one, so that both take the same characters.
-namespace tessarivand::input {
+namespace tessarivand::numbers {
 
 // Significant digits of a typed real that are kept; beyond them only whether
 // a dropped digit was non-zero counts. A double rounds differently only
 // across values of at most 768 significant digits, so the kept digits and one
 // non-zero digit for the dropped ones round exactly as the whole number does.
-// The exact reader's limit on digits is below it, so it sees every digit.
+// ExactDigitLimit is below it, so the exact scanner sees every digit.
 inline constexpr std::size_t KeptDigits = 1024;
 
 // A real number as typed, reduced to sign, significant digits and the power
@@ -24,13 +24,29 @@ public:
     explicit TypedReal(char sign);
 
     void addMantissaDigit(int digit, bool afterPoint);
-    void markPoint() { pointMark_ = true; }
+    void markPoint(bool comma) {
+        pointMark_ = true;
+        comma_ = comma;
+    }
+    // A second decimal separator where a comma is one of the two: "1,5.2",
+    // "1.5,2", "1,5,2".
+    void markSeparatorClash() { separatorClash_ = true; }
     void markExponent() { exponentMark_ = true; }
     void setExponentNegative() { exponentNegative_ = true; }
     void addExponentDigit(int digit);
+    // A digit of the exponent once its mark is met, else of the mantissa.
+    void addDigit(int digit, bool afterPoint) {
+        if (exponentMark_) {
+            addExponentDigit(digit);
+        } else {
+            addMantissaDigit(digit, afterPoint);
+        }
+    }
 
     [[nodiscard]] bool hasMantissaDigit() const { return mantissaDigits_ != 0; }
     [[nodiscard]] bool hasPoint() const { return pointMark_; }
+    [[nodiscard]] bool hasComma() const { return comma_; }
+    [[nodiscard]] bool hasSeparatorClash() const { return separatorClash_; }
     [[nodiscard]] bool hasExponentMark() const { return exponentMark_; }
     // What strtod would take whole from the standard extraction's text.
     [[nodiscard]] bool isComplete() const { return hasMantissaDigit() && (!exponentMark_ || exponentDigit_); }
@@ -54,6 +70,8 @@ private:
     std::uint64_t mantissaDigits_ = 0;
     bool droppedNonZero_ = false;
     bool pointMark_ = false;
+    bool comma_ = false;
+    bool separatorClash_ = false;
     std::int64_t point_ = 0;
     bool exponentMark_ = false;
     bool exponentNegative_ = false;
@@ -65,9 +83,10 @@ private:
 // in the classic locale: [sign] digits [. digits] [e|E [sign] digits], where
 // the point may come first and the exponent mark needs a digit before it.
 // Leaves in the stream the first character that cannot continue the number;
-// reachedEnd tells whether that was the end of the input.
-TypedReal scanReal(std::streambuf& in, bool& reachedEnd);
+// reachedEnd tells whether that was the end of the input. With decimalComma,
+// a comma may stand for the point, as French writes it ("0,5").
+TypedReal scanReal(std::streambuf& in, bool& reachedEnd, bool decimalComma = false);
 
 int decimalDigit(int c);
 
-}  // namespace tessarivand::input
+}  // namespace tessarivand::numbers

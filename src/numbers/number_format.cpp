@@ -1,4 +1,4 @@
-#include "tessarivand/console/number_format.hpp"
+#include "tessarivand/numbers/number_format.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace tessarivand::console {
+namespace tessarivand::numbers {
 
 // Reals: the digits of printf's "%.6g", by an algorithm of the program's
 // own, so that every platform writes them with the same code and never reads
@@ -284,4 +284,4 @@ std::string formatInteger(std::int64_t value) {
     return {text.data(), result.ptr};
 }
 
-}  // namespace tessarivand::console
+}  // namespace tessarivand::numbers
