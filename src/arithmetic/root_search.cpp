@@ -14,6 +14,7 @@
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/numbers/limits.hpp"
 #include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/natural_terms.hpp"
 
@@ -30,7 +31,9 @@ using boost::multiprecision::sqrt;
 using numbers::formatInteger;
 using numbers::formatRational;
 
-constexpr std::size_t LineWidth = 78;  // and two spaces of margin
+// Sentences after a margin of two spaces, within the screen's width.
+constexpr std::size_t Margin = 2;
+constexpr std::size_t TextWidth = LineWidth - Margin;
 // Beyond these, A(X) and its two end coefficients are named, not written:
 // forty lines of digits help no one.
 constexpr double MaxWrittenTerms = 3000.0;
@@ -40,15 +43,13 @@ std::vector<Rational> asRationals(const std::vector<Integer>& a) { return {a.beg
 
 // --- The quadratic factor ---------------------------------------------------------
 
-// n = s^2 d with d square-free, by trial division (Moduli aside, the same
-// bound as the candidates'); false when a cofactor too large to tell is
-// left.
+// n = s^2 d with d square-free, by trial division up to the candidates'
+// bound; false when a cofactor too large to tell is left.
 bool splitSquare(Integer n, Integer& s, Integer& d) {
-    constexpr std::uint32_t Limit = 65536;
     s = 1;
     d = 1;
     std::uint32_t k = 2;
-    for (; k < Limit && Integer(k) * k <= n; ++k) {
+    for (; k < TrialDivisionLimit && Integer(k) * k <= n; ++k) {
         while (boost::multiprecision::integer_modulus(n, k * k) == 0) {
             n /= k * k;
             s *= k;
@@ -85,7 +86,7 @@ std::string radical(const Integer& q, const Integer& d, bool imaginary, bool uni
 
 // --- Writing ------------------------------------------------------------------
 
-// Words laid out in lines of at most LineWidth characters, each after a
+// Words laid out in lines of at most TextWidth characters, each after a
 // margin of two spaces; a word longer than a line has a line of its own. A
 // word that begins with X stays with the word before it: a term's
 // coefficient and its X are not split.
@@ -110,7 +111,7 @@ std::string wrapped(std::string_view text) {
     std::string out = "  ";
     std::size_t column = 0;
     for (const std::string_view word : words) {
-        if (column > 0 && column + 1 + width(word) > LineWidth) {
+        if (column > 0 && column + 1 + width(word) > TextWidth) {
             out += "\n  ";
             column = 0;
         } else if (column > 0) {
@@ -268,6 +269,7 @@ void printRootsList(const RootSearch& search) {
         roots.insert(after, {Rational(0), search.zeroMultiplicity});
     }
     std::vector<std::string> items;
+    items.reserve(roots.size());
     for (const RationalRoot& root : roots) {
         items.push_back(formatRational(root.value) + multiplicityWord(root.multiplicity));
     }

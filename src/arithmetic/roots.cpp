@@ -37,8 +37,7 @@ using boost::multiprecision::msb;
 using boost::multiprecision::numerator;
 using IntegerPolynomial = std::vector<Integer>;
 
-constexpr std::uint32_t TrialLimit = 65536;  // trial divisors; a cofactor below its square is prime
-constexpr double CandidateLimit = 2e6;       // candidate values tested one by one at most
+constexpr double CandidateLimit = 2e6;  // candidate values tested one by one at most
 constexpr double BitsPerWord = 64.0;
 
 double bitsOf(const Integer& value) { return value.is_zero() ? 1.0 : static_cast<double>(msb(abs(value))) + 1.0; }
@@ -103,7 +102,7 @@ struct Factoring {
 
 // Each trial divides every word of n by a small number, in 128 bits: some
 // five times an addition's cost.
-double trialDivisionWork(const Integer& n) { return wordsOf(n) * TrialLimit / 2.0 * 5.0; }
+double trialDivisionWork(const Integer& n) { return wordsOf(n) * TrialDivisionLimit / 2.0 * 5.0; }
 
 // Numbers too large for their trial division to pay: their cofactor could
 // not be proven prime anyway.
@@ -120,7 +119,7 @@ Factoring factorBounded(Integer n) {
         if (exponent > 0) result.factors.push_back({Integer(d), exponent});
     };
     std::uint32_t d = 2;
-    for (; d < TrialLimit && Integer(d) * d <= n; d += (d == 2 ? 1 : 2)) divideOut(d);
+    for (; d < TrialDivisionLimit && Integer(d) * d <= n; d += (d == 2 ? 1 : 2)) divideOut(d);
     if (n > 1) {
         // Every divisor below d has gone: a cofactor below d^2 is prime.
         if (Integer(d) * d > n) {

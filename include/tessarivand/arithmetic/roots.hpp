@@ -71,6 +71,10 @@ struct RootSearch {
     std::string stoppedStep;
 };
 
+// Integers are factored by trial division up to this bound, within the
+// budget: a cofactor left below its square is prime.
+inline constexpr std::uint32_t TrialDivisionLimit = 65536;
+
 // The candidates are written when there are at most this many values.
 inline constexpr int MaxListed = 40;
 
