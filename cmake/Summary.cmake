@@ -13,6 +13,8 @@ function(tessarivand_summary)
   message(STATUS "TESSARIVAND ${PROJECT_VERSION}: ${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION}, "
     "${CMAKE_BUILD_TYPE}; this build makes:")
   tessarivand_summary_line("program and library" "yes")
+  get_property(boost_version GLOBAL PROPERTY TESSARIVAND_BOOST_VERSION)
+  tessarivand_summary_line("exact numbers" "Boost ${boost_version} (at least 1.79: libboost1.81-dev)")
 
   if(NOT TESSARIVAND_BUILD_TESTS)
     tessarivand_summary_line("tests" "no (TESSARIVAND_BUILD_TESTS is OFF)")
