@@ -19,9 +19,11 @@ boost_version() { sed -n 's/^#define BOOST_VERSION \([0-9]*\)$/\1/p' "${header}"
 boost=${header}=libboost1.81-dev
 found=$(boost_version)
 if [[ -n ${found} ]] && ((found < minimum)); then
-  old=$(dpkg -S "${header}" | cut -d: -f1)
-  echo "Boost $((found / 100000)).$((found / 100 % 1000)) (${old}) is older than 1.79: replaced by libboost1.81-dev"
-  boost="=libboost1.81-dev =${old}-"
+  # Headers from no package are left for the check below to report.
+  old=$(dpkg -S "${header}" 2>/dev/null | cut -d: -f1) || true
+  echo "Boost $((found / 100000)).$((found / 100 % 1000)) (${old:-no package}) is older than 1.79:" \
+    "replaced by libboost1.81-dev"
+  boost="=libboost1.81-dev${old:+ =${old}-}"
 fi
 
 # shellcheck disable=SC2086 # ${boost} holds one or two pairs.
