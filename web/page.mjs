@@ -2,6 +2,7 @@
 // runs on it (run_loop.mjs).
 
 import { Terminal } from './xterm.mjs';
+import { createHeaderMenu } from './header_menu.mjs';
 import { Columns, LargestFont, fitToBox } from './layout.mjs';
 import { isExitStatus } from './program.mjs';
 import { startRuns } from './run_loop.mjs';
@@ -34,16 +35,18 @@ terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true'
 // for that key's own and drops it. Back in the terminal, the key is up.
 terminal.textarea.addEventListener('focus', () => terminal.textarea.dispatchEvent(new KeyboardEvent('keyup')));
 
-startRuns({ compiled, terminal, layOut });
+createHeaderMenu();
+const runs = startRuns({ compiled, terminal, layOut });
 
 // What the first prompt does not need waits until it is on the screen: the
 // service worker, whose installation fetches every file of the site again,
-// or else the manual's prefetch. Before, they would take the network and the
+// or else the manual's prefetch; the graph's code, when its box is ticked. Before, they would take the network and the
 // processor from the first prompt.
 const firstPromptShown = terminal.onRender(() => {
   if (terminal.buffer.active.cursorX === 0) return; // not yet the program's text
   firstPromptShown.dispose();
   setTimeout(() => {
+    runs.firstPrompt();
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
     else document.head.append(Object.assign(document.createElement('link'), { rel: 'prefetch', href: 'tessarivand.txt' }));
   });

@@ -1,13 +1,18 @@
 #include "tessarivand/flow/program.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/console/graph.hpp"
 #include "tessarivand/console/rational.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
@@ -57,12 +62,33 @@ constexpr const char* MuName = "µ";
 void readMu(double& mu) { readReal(mu, MuName); }
 void readMu(Rational& mu) { readExactReal(mu, MuName); }
 
+// The page's curve takes every digit of a double, not the six shown. The web
+// build's library has no std::to_chars for doubles; the program never sets
+// the locale, so printf writes a point.
+std::string graphText(double value) {
+    std::array<char, 32> text{};
+    const int length = std::snprintf(text.data(), text.size(), "%.17g", value);
+    return {text.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+std::string graphText(const Rational& value) { return console::formatRational(value); }
+
+// After a division: P, µ and the remainder, for the page to draw.
+template <typename AnyPolynomial>
+void showGraph(const AnyPolynomial& p) {
+    console::GraphData data;
+    for (std::uint32_t k = 0; k <= p.degree; ++k) data.coefficients.push_back(graphText(p.coefficients[k]));
+    data.mu = graphText(p.mu);
+    data.remainder = graphText(p.remainder);
+    console::showGraph(data);
+}
+
 // The division prints everything; its quotient is not needed afterwards.
 // Its table runs the same scheme once more rather than keep every step of
 // each division that nobody asked to see.
 void divide(Polynomial& p, double mu, const Settings& settings) {
     static_cast<void>(divideByBinomial(p, mu));
     if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+    showGraph(p);
 }
 
 // An exact result too large to compute in a moment is not computed: the
@@ -75,6 +101,7 @@ void divide(ExactPolynomial& p, const Rational& mu, const Settings& settings) {
     }
     static_cast<void>(divideByBinomial(p, mu));
     if (settings.showHornerTable) printHornerTable(hornerTable(p, mu));
+    showGraph(p);
 }
 
 // One run: P and µ typed and divided, then the menu until the user leaves;

@@ -1,0 +1,8 @@
+#include "tessarivand/console/graph.hpp"
+
+namespace tessarivand::console {
+
+// A console cannot draw: only the page shows the curve.
+void showGraph(const GraphData& /*data*/) {}
+
+}  // namespace tessarivand::console
