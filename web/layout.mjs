@@ -26,6 +26,40 @@ function fitFont(terminal, box) {
   while (size > SmallestFont && screenWidth(terminal) > room) terminal.options.fontSize = --size;
 }
 
+// The characters of the program's screens: ASCII and the rest of Latin-1
+// (é, µ, ô, ², …).
+const Latin1 = [...Array(0x7f - 0x20).keys()].map((k) => 0x20 + k).concat([...Array(0x100 - 0xa0).keys()].map((k) => 0xa0 + k));
+
+// The widget's DOM renderer (@xterm/xterm 6.0) measures the width of each
+// new character on its own, in an element of its width cache: one forced
+// layout each, some 60 for the first screen, again after each change of
+// font. At the first character of a text to measure, its cache is given
+// all of Latin-1 instead, measured the same way in one layout. Where the widget is
+// built otherwise, it measures as it did. For the open terminal.
+export function measureLatin1AtOnce(terminal) {
+  const cache = terminal._core?._renderService?._renderer?.value?._widthCache;
+  const model = cache?._measureElements?.[0];
+  if (!(cache?._flat instanceof Float32Array) || !model || typeof cache._measure !== 'function') return;
+  const measureOne = cache._measure.bind(cache);
+  cache._measure = (character, variant) => {
+    const code = character.length === 1 ? character.charCodeAt(0) : -1;
+    // The W alone: the widget measures it as it opens, before the font is fitted.
+    if (variant !== 0 || character === 'W' || !Latin1.includes(code)) return measureOne(character, variant);
+    const spans = Latin1.map((each) => {
+      const span = model.cloneNode();
+      span.textContent = String.fromCharCode(each).repeat(32); // as the cache repeats it
+      return span;
+    });
+    model.after(...spans);
+    spans.forEach((span, at) => {
+      const width = span.offsetWidth / 32;
+      if (width > 0) cache._flat[Latin1[at]] = width;
+    });
+    for (const span of spans) span.remove();
+    return cache._flat[code] > 0 ? cache._flat[code] : measureOne(character, variant);
+  };
+}
+
 // Where the box scrolls sideways, the prompt being answered stays in view:
 // once a frame, as if it had followed each move of the cursor since the last
 // (cell, the width of a cell as the last fitting found it): back to the

@@ -3,7 +3,7 @@
 
 import { Terminal } from './xterm.mjs';
 import { createHeaderMenu } from './header_menu.mjs';
-import { Columns, LargestFont, fitToBox } from './layout.mjs';
+import { Columns, LargestFont, fitToBox, measureLatin1AtOnce } from './layout.mjs';
 import { isExitStatus } from './program.mjs';
 import { startRuns } from './run_loop.mjs';
 
@@ -28,6 +28,7 @@ const terminal = new Terminal({
 });
 const layOut = fitToBox(terminal, document.getElementById('box'));
 terminal.open(document.getElementById('terminal'));
+measureLatin1AtOnce(terminal);
 terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true');
 // A key released while the focus was elsewhere (the end of a run moves it
 // to the restart button at the press of q) never reaches the widget, which
