@@ -30,7 +30,11 @@ export function formatReal(value) {
 // its power of ten.
 function decimalParts(text) {
   const digits = text.replace(/^[-+]/, '').replace(/^0+(?=\d)/, '');
-  return { sign: text.startsWith('-') ? -1 : 1, leading: Number(`${digits[0]}.${digits.slice(1, 17) || '0'}`), power: digits.length - 1 };
+  return {
+    sign: text.startsWith('-') ? -1 : 1,
+    leading: Number(`${digits[0]}.${digits.slice(1, 17) || '0'}`),
+    power: digits.length - 1,
+  };
 }
 
 // A number's text from the program, "p/q", an integer or a decimal with 17
@@ -55,7 +59,9 @@ export function valueAt(a, x) {
   let sum = 0;
   for (let k = a.length - 1; k >= 0; --k) sum = sum * x + a[k];
   if (Number.isFinite(sum)) return sum;
-  const logs = a.map((c, k) => (c === 0 ? -Infinity : Math.log(Math.abs(c)) + (k === 0 ? 0 : k * Math.log(Math.abs(x)))));
+  const logs = a.map((c, k) =>
+    c === 0 ? -Infinity : Math.log(Math.abs(c)) + (k === 0 ? 0 : k * Math.log(Math.abs(x))),
+  );
   const largest = Math.max(...logs);
   let scaled = 0;
   a.forEach((c, k) => {
@@ -158,6 +164,40 @@ function curvePath(points, top, bottom) {
   return path;
 }
 
+// The x axis, and the y axis where it falls inside, a tick and its number
+// at each round value: the x numbers below their axis (above, at the
+// bottom), the y numbers right of theirs (left, near the right edge).
+function axesWithNumbers([low, high, bottom, top], px, py) {
+  const xAxis = Math.min(Math.max(py(0), Plot.top), Plot.bottom);
+  const yAxis = Math.min(Math.max(px(0), Plot.left), Plot.right);
+  const axes = element('g', { class: 'axes' });
+  const numbers = element('g', { class: 'numbers' });
+  const line = (x1, y1, x2, y2) => element('line', { x1: rounded(x1), y1: rounded(y1), x2: rounded(x2), y2: rounded(y2) });
+  axes.append(line(Plot.left, xAxis, Plot.right, xAxis));
+  if (low <= 0 && 0 <= high) axes.append(line(yAxis, Plot.top, yAxis, Plot.bottom));
+  const below = xAxis + 18 <= Plot.bottom;
+  for (const x of ticks(low, high).filter((tick) => tick !== 0)) {
+    axes.append(line(px(x), xAxis - 4, px(x), xAxis + 4));
+    const at = { x: rounded(px(x)), y: rounded(below ? xAxis + 17 : xAxis - 8), 'text-anchor': 'middle' };
+    numbers.append(element('text', at, formatReal(x)));
+  }
+  const leftSide = yAxis + 100 > Plot.right;
+  for (const y of ticks(bottom, top).filter((tick) => tick !== 0)) {
+    axes.append(line(yAxis - 4, py(y), yAxis + 4, py(y)));
+    const at = { x: rounded(yAxis + (leftSide ? -7 : 7)), y: rounded(py(y) + 4), 'text-anchor': leftSide ? 'end' : 'start' };
+    numbers.append(element('text', at, formatReal(y)));
+  }
+  return [axes, numbers];
+}
+
+// The point (µ, P(µ)) at x, y and its label, beside it on the side with
+// room, below it near the top edge.
+function pointWithLabel(x, y, label) {
+  const onLeft = x > Width / 2;
+  const at = { x: rounded(x + (onLeft ? -9 : 9)), y: rounded(y < Plot.top + 24 ? y + 20 : y - 9), 'text-anchor': onLeft ? 'end' : 'start' };
+  return [element('circle', { class: 'point', cx: x, cy: y, r: 5 }), element('text', { class: 'label', ...at }, label)];
+}
+
 // A number's text for the label and the spoken text: a fraction as it is,
 // a decimal in the program's format.
 const shown = (text) => {
@@ -206,43 +246,10 @@ export function drawGraph(data) {
   ].join(' ; ');
   svg.append(element('title', {}, description));
 
-  // The axes where they fall inside, a tick and its number at each round value.
-  const xAxis = Math.min(Math.max(py(0), Plot.top), Plot.bottom);
-  const yAxis = Math.min(Math.max(px(0), Plot.left), Plot.right);
-  const axes = element('g', { class: 'axes' });
-  axes.append(element('line', { x1: Plot.left, x2: Plot.right, y1: rounded(xAxis), y2: rounded(xAxis) }));
-  if (low <= 0 && 0 <= high) axes.append(element('line', { x1: rounded(yAxis), x2: rounded(yAxis), y1: Plot.top, y2: Plot.bottom }));
-  const numbers = element('g', { class: 'numbers' });
-  for (const x of ticks(low, high)) {
-    if (x === 0 && low <= 0) continue;
-    const at = rounded(px(x));
-    axes.append(element('line', { x1: at, x2: at, y1: rounded(xAxis - 4), y2: rounded(xAxis + 4) }));
-    const below = xAxis + 18 <= Plot.bottom;
-    numbers.append(element('text', { x: at, y: rounded(below ? xAxis + 17 : xAxis - 8), 'text-anchor': 'middle' }, formatReal(x)));
-  }
-  const leftSide = yAxis + 100 > Plot.right;
-  for (const y of ticks(bottom, top)) {
-    if (y === 0) continue;
-    const at = rounded(py(y));
-    axes.append(element('line', { x1: rounded(yAxis - 4), x2: rounded(yAxis + 4), y1: at, y2: at }));
-    numbers.append(element('text', { x: rounded(leftSide ? yAxis - 7 : yAxis + 7), y: rounded(at + 4),
-      'text-anchor': leftSide ? 'end' : 'start' }, formatReal(y)));
-  }
-  svg.append(axes, numbers);
-
+  svg.append(...axesWithNumbers([low, high, bottom, top], px, py));
   svg.append(element('path', { class: 'curve', d: curvePath(xs.map((x, i) => [px(x), py(values[i])]), Plot.top, Plot.bottom) }));
-
-  for (const root of roots) {
-    svg.append(element('circle', { class: 'root', cx: rounded(px(root)), cy: rounded(xAxis), r: 5 }));
-  }
-  const [pointX, pointY] = [rounded(px(mu)), rounded(py(remainder))];
-  svg.append(element('circle', { class: 'point', cx: pointX, cy: pointY, r: 5 }));
-  const onLeft = pointX > Width / 2;
-  svg.append(element('text', {
-    class: 'label',
-    x: rounded(pointX + (onLeft ? -9 : 9)),
-    y: rounded(pointY < Plot.top + 24 ? pointY + 20 : pointY - 9),
-    'text-anchor': onLeft ? 'end' : 'start',
-  }, `P(${shown(data.mu)}) = ${shown(data.remainder)}`));
+  const xAxis = Math.min(Math.max(py(0), Plot.top), Plot.bottom);
+  for (const root of roots) svg.append(element('circle', { class: 'root', cx: rounded(px(root)), cy: rounded(xAxis), r: 5 }));
+  svg.append(...pointWithLabel(rounded(px(mu)), rounded(py(remainder)), `P(${shown(data.mu)}) = ${shown(data.remainder)}`));
   return { svg, description };
 }

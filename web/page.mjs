@@ -41,8 +41,9 @@ const runs = startRuns({ compiled, terminal, layOut });
 
 // What the first prompt does not need waits until it is on the screen: the
 // service worker, whose installation fetches every file of the site again,
-// or else the manual's prefetch; the graph's code, when its box is ticked. Before, they would take the network and the
-// processor from the first prompt.
+// or else the manual's prefetch; the graph's code, when its box is ticked.
+// Before, they would take the network and the processor from the first
+// prompt.
 const firstPromptShown = terminal.onRender(() => {
   if (terminal.buffer.active.cursorX === 0) return; // not yet the program's text
   firstPromptShown.dispose();
