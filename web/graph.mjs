@@ -9,7 +9,6 @@ const Height = 360;
 const Plot = { left: 12, right: Width - 12, top: 12, bottom: Height - 12 };
 const CauchyLimit = 100; // beyond this bound, µ ± HalfWidth instead
 const HalfWidth = 10;
-const Flattening = 4; // the curve may reach this many times the larger of |P(µ)| and its median size
 
 // The program's real format, printf's "%.6g" with a three-digit exponent:
 // 1.23457e+006, 0.5, -2.
@@ -97,19 +96,23 @@ function widened(low, high, mu) {
   return [low, high];
 }
 
-// The y range: 0, P(µ) and the curve, but the curve only up to Flattening
-// times the larger of |P(µ)| and its median size, beyond which it would
-// flatten the rest.
+// The y range: what a reader looks for, the axis, P(µ) and the curve's
+// turning points inside the interval; around it, as much more of the curve
+// as keeps that a third of the height at least (a monotonic curve that
+// passes through the axis at µ: its median size). Beyond, the curve is cut.
 export function heightRange(values, remainder) {
-  const finite = values.filter(Number.isFinite).map(Math.abs).sort((x, y) => x - y);
-  const median = finite.length > 0 ? finite[Math.floor(finite.length / 2)] : 0;
-  const reach = Math.min(Flattening * Math.max(Math.abs(remainder), median), Number.MAX_VALUE) || 1;
   let low = Math.min(0, remainder);
   let high = Math.max(0, remainder);
-  for (const y of values) {
-    if (y < low) low = Math.max(y, -reach);
-    if (y > high) high = Math.min(y, reach);
+  for (let i = 1; i + 1 < values.length; ++i) {
+    const [before, y, after] = [values[i - 1], values[i], values[i + 1]];
+    if (Number.isFinite(y) && (y - before) * (after - y) <= 0) [low, high] = [Math.min(low, y), Math.max(high, y)];
   }
+  const sizes = values.filter(Number.isFinite).map(Math.abs).sort((x, y) => x - y);
+  const span = high / 2 - low / 2 || sizes[sizes.length >> 1] / 2 || 1 / 2; // halved: no overflow
+  const least = Math.min(...values.map((y) => (Number.isNaN(y) ? 0 : y)));
+  const most = Math.max(...values.map((y) => (Number.isNaN(y) ? 0 : y)));
+  low = Math.min(low, Math.max(least, low - 2 * span));
+  high = Math.max(high, Math.min(most, high + 2 * span));
   if (!(high - low > 0)) [low, high] = [low - 1, high + 1];
   const margin = high / 12 - low / 12;
   return [Math.max(low - margin, -Number.MAX_VALUE), Math.min(high + margin, Number.MAX_VALUE)];
