@@ -188,7 +188,8 @@ const MenuPrompt = 'Veuillez entrer 1 , 2 , 3 ou 4 :  Votre Choix =';
 const Session = [
   { text: '3', key: 'Backspace' },
   { lines: ['2'], screen: 'Le nombre entier naturel entré est " deg(P) = 2 " .' },
-  { lines: ['1', '-3', '2'], screen: 'P(X) = (1 X^2) + (-3 X) + (2)' },
+  // A power said in words: "X au carré", not a caret.
+  { lines: ['1', '-3', '2'], screen: 'P(X) = (1 X^2) + (-3 X) + (2)', spoken: /P\(X\) = \(1 X au carré\) \+ \(-3 X\)/ },
   {
     lines: ['1'],
     screen: 'P(X) = (X - 1).((1 X) + (-2)) + (0)',
