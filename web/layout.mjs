@@ -87,6 +87,8 @@ export function fitToBox(terminal, box) {
   function layOut() {
     const viewport = window.visualViewport;
     document.body.style.height = viewport && viewport.scale <= 1 ? `${viewport.height}px` : '';
+    // The graph's height follows the visible height too (style.css).
+    document.body.style.setProperty('--visible-height', `${viewport?.height ?? innerHeight}px`);
     fitFont(terminal, box);
     const rows = fit.proposeDimensions()?.rows;
     if (rows > 0 && rows !== terminal.rows) terminal.resize(Columns, rows);
