@@ -8,16 +8,37 @@ import { FitAddon } from './addon-fit.mjs';
 export const Columns = 80;
 export const LargestFont = 16;
 const SmallestFont = 9; // below this the box scrolls sideways instead
+const ScrollBarRoom = 14; // px, beside the 80th column (style.css)
 
 // The widget's width at the current font: 80 columns and the scroll bar.
 function screenWidth(terminal) {
   return terminal.element.getBoundingClientRect().width;
 }
 
+// The room for the terminal's width in box.
+function roomIn(box) {
+  const style = getComputedStyle(box);
+  return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+}
+
+// The font that fitFont will find, guessed before the widget exists from
+// the width of a W in fontFamily (the widget's own measure), so that the
+// widget opens at it: a change of font makes it measure and draw again.
+// Room beside the 80 columns: the scroll bar's (style.css).
+export function likelyFont(box, fontFamily) {
+  const probe = document.createElement('span');
+  Object.assign(probe.style, { font: `${LargestFont}px ${fontFamily}`, whiteSpace: 'pre', position: 'absolute' });
+  probe.textContent = 'W'.repeat(32);
+  box.append(probe);
+  const cell = probe.offsetWidth / 32 / LargestFont; // a cell's width for a font of 1 px
+  probe.remove();
+  const size = Math.floor((roomIn(box) - ScrollBarRoom) / (Columns * cell));
+  return Math.min(LargestFont, Math.max(SmallestFont, size));
+}
+
 // The largest font at which 80 columns fit the box, within the bounds.
 function fitFont(terminal, box) {
-  const style = getComputedStyle(box);
-  const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  const room = roomIn(box);
   let size = Math.min(
     LargestFont,
     Math.max(SmallestFont, Math.floor((terminal.options.fontSize * room) / screenWidth(terminal))),

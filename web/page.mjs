@@ -3,7 +3,7 @@
 
 import { Terminal } from './xterm.mjs';
 import { createHeaderMenu } from './header_menu.mjs';
-import { Columns, LargestFont, fitToBox, measureLatin1AtOnce } from './layout.mjs';
+import { Columns, fitToBox, likelyFont, measureLatin1AtOnce } from './layout.mjs';
 import { isExitStatus } from './program.mjs';
 import { startRuns } from './run_loop.mjs';
 
@@ -19,11 +19,12 @@ const compiled = WebAssembly.compileStreaming(fetch('tessarivand.wasm'));
 Terminal.strings.promptLabel = 'Saisie du terminal';
 Terminal.strings.tooMuchOutput = 'Trop de texte à annoncer : parcourez les lignes pour le lire';
 
+const fontFamily = 'ui-monospace, "DejaVu Sans Mono", "Liberation Mono", monospace';
 const terminal = new Terminal({
   convertEol: true, // a terminal driver's output processing: \n starts a new line
   cols: Columns,
-  fontFamily: 'ui-monospace, "DejaVu Sans Mono", "Liberation Mono", monospace',
-  fontSize: LargestFont,
+  fontFamily,
+  fontSize: likelyFont(document.getElementById('box'), fontFamily),
   scrollback: 10000,
 });
 const layOut = fitToBox(terminal, document.getElementById('box'));
