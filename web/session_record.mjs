@@ -7,14 +7,27 @@
 const Cap = 4 * 1024 * 1024;
 const CutNotice = '[Le début de la session a été retiré : seuls les 4 derniers Mo sont gardés.]';
 
-// The size of text in UTF-8.
+// The size of text in UTF-8, from its UTF-16 units: a surrogate pair's
+// two units make four bytes.
 function utf8Size(text) {
-  let size = 0;
-  for (const character of text) {
-    const code = character.codePointAt(0);
-    size += code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+  let size = text.length;
+  for (let at = 0; at < text.length; ++at) {
+    const unit = text.charCodeAt(at);
+    if (unit >= 0x80) size += unit < 0x800 || (unit >= 0xd800 && unit < 0xe000) ? 1 : 2;
   }
   return size;
+}
+
+// A line with what each Backspace's echo erased taken out ("\b \b" erases
+// the character before: the space goes with the second \b).
+function erased(text) {
+  if (!text.includes('\b')) return text;
+  const kept = [];
+  for (const character of text) {
+    if (character === '\b') kept.pop();
+    else kept.push(character);
+  }
+  return kept.join('');
 }
 
 // add(textOrBytes) takes output or echo; lines() gives the session so far,
@@ -51,11 +64,11 @@ export function createSessionRecord() {
     add(data) {
       const text = typeof data === 'string' ? data : decoder.decode(data, { stream: true });
       // Whatever is no character of the text: escape sequences, a carriage return.
-      for (const character of text.replace(/\x1b\[[0-9;?]*[A-Za-z]|\r/g, '')) {
-        if (character === '\n') endLine();
-        else if (character === '\b') line = [...line].slice(0, -1).join('');
-        else line += character; // a Backspace's echo, "\b \b", erases: the space goes with the second \b
-      }
+      const parts = text.replace(/\x1b\[[0-9;?]*[A-Za-z]|\r/g, '').split('\n');
+      parts.forEach((part, at) => {
+        if (at > 0) endLine();
+        line = erased(line + part);
+      });
     },
     ended: () => gone + lines.length - first,
     lines() {
