@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "numbers/number_traits.hpp"
 #include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/console/graph.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/numbers/rational.hpp"
@@ -70,6 +72,19 @@ ExactDivisionFit fitOf(const BasicPolynomial<Number>& p, const Number& mu, bool 
     }
 }
 
+// After a division: P, µ and the remainder, for the page to draw. A console
+// draws nothing, so nothing is written out for it.
+template <typename Number>
+void showGraph(const BasicPolynomial<Number>& p) {
+    if (!console::drawsGraphs()) return;
+    console::GraphData data;
+    for (std::uint32_t k = 0; k <= p.degree; ++k)
+        data.coefficients.push_back(numbers::formatPrecise(p.coefficients[k]));
+    data.mu = numbers::formatPrecise(p.mu);
+    data.remainder = numbers::formatPrecise(p.remainder);
+    console::showGraph(data);
+}
+
 // The division prints everything; its quotient is not needed afterwards.
 // The table is the record of that same pass.
 template <typename Number>
@@ -84,11 +99,12 @@ void divide(BasicPolynomial<Number>& p, const Number& mu, const Settings& settin
         const BasicPolynomial<Number> quotient = quotientByBinomial(p, mu, table);
         printDivision(p, quotient);
         printHornerTable(table);
-        return;
+    } else {
+        static_cast<void>(divideByBinomial(p, mu));
+        // Here fit is whole when no table is asked for.
+        if (settings.showHornerTable) std::cout << TableTooLargeNotice;
     }
-    static_cast<void>(divideByBinomial(p, mu));
-    // Here fit is whole when no table is asked for.
-    if (settings.showHornerTable) std::cout << TableTooLargeNotice;
+    showGraph(p);
 }
 
 // One run: P and µ typed and divided, then the menu until the user leaves;
