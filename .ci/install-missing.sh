@@ -5,13 +5,19 @@
 # after one update, through sudo unless already root. A command may be named
 # in several pairs when it needs several packages. A package with no command
 # (a header-only library) is named by a file it installs:
-#   /usr/include/boost/version.hpp=libboost-dev
+#   /usr/include/boost/version.hpp=libboost1.81-dev
+# A pair with no probe (=package) is for a package that the caller found
+# wanting: it is installed in any case, and one written =package- is removed
+# in the same apt-get run (apt-get install's own notation), as a conflicting
+# package must be.
 set -euo pipefail
 
 missing=()
 for pair in "$@"; do
   probe="${pair%%=*}"
-  if [[ ${probe} == /* ]]; then
+  if [[ -z ${probe} ]]; then
+    missing+=("${pair#*=}")
+  elif [[ ${probe} == /* ]]; then
     [[ -e ${probe} ]] || missing+=("${pair#*=}")
   else
     command -v "${probe}" >/dev/null || missing+=("${pair#*=}")

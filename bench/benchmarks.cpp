@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "classroom.hpp"
 #include "console/stream_buffer_swap.hpp"
 #include "ratio_reporter.hpp"
 #include "reference_loops.hpp"
@@ -32,6 +33,7 @@
 namespace {
 
 using namespace tessarivand;
+using tessarivand::bench::classroomPolynomial;
 using tessarivand::bench::Comparison;
 
 // Coefficients of every size and sign, with few repeats, as typed values and
@@ -109,16 +111,6 @@ void divisionPrintedToString(benchmark::State& state, std::uint32_t degree) {
 }
 
 // --- Exact mode -------------------------------------------------------------------
-
-// What a class would type: integers from -9 to 9, the leading one non-zero.
-template <typename AnyPolynomial>
-AnyPolynomial classroomPolynomial(std::uint32_t degree) {
-    AnyPolynomial p;
-    p.degree = degree;
-    for (std::uint32_t k = 0; k <= degree; ++k) p.coefficients[k] = static_cast<int>((k * 7919U) % 19U) - 9;
-    if (p.coefficients[degree] == 0) p.coefficients[degree] = 1;
-    return p;
-}
 
 // The division by (X - 2/3) printed with its table, as --tableau does: in
 // doubles, and exactly (sums of some 950 digits at degree 999).
@@ -390,7 +382,9 @@ std::map<std::string, Comparison> registerAll() {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    tessarivand::bench::RatioReporter reporter(registerAll());
+    std::map<std::string, Comparison> comparisons = registerAll();
+    comparisons.merge(tessarivand::bench::registeredComparisons());
+    tessarivand::bench::RatioReporter reporter(std::move(comparisons));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

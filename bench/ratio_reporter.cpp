@@ -44,6 +44,12 @@ std::string readableTime(double seconds) {
 
 }  // namespace
 
+std::map<std::string, Comparison>& registeredComparisons() {
+    // Made at its first use, whatever the order in which files start.
+    static std::map<std::string, Comparison> comparisons;
+    return comparisons;
+}
+
 std::string RatioReporter::readableSpread(const Timing& timing) {
     if (timing.repetitions < 2) return "-";
     std::array<char, 16> text{};

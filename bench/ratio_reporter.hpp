@@ -23,6 +23,11 @@ struct Comparison {
 // finish after the benchmarks that need it; they are then printed in the
 // order of registration, followed by a summary table: the median of each
 // benchmark, its spread across repetitions, and its ratio.
+// The comparisons of benchmarks that register themselves from a file of
+// their own as the program starts, before main() makes the reporter: a peer
+// library's file, built only where that library is installed.
+std::map<std::string, Comparison>& registeredComparisons();
+
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     explicit RatioReporter(std::map<std::string, Comparison> comparisons);

@@ -43,9 +43,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # What building against the library needs; the program itself needs none of
-# it. Its headers include Boost's, which its CMake package finds: recommended,
-# so that apt installs it unless told not to.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libboost-dev (>= 1.74)")
+# it. Its headers include Boost's, 1.79 or later, which its CMake package
+# finds: recommended, so that apt installs it unless told not to. Debian 12
+# has it as libboost1.81-dev (its libboost-dev is 1.74); a later Debian's
+# libboost-dev will do.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libboost1.81-dev | libboost-dev (>= 1.79)")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.25), g++ (>= 4:12)")
 
 # The dependencies come from the binary itself. dpkg-shlibdeps is in

@@ -2,7 +2,8 @@
 // runs on it (run_loop.mjs).
 
 import { Terminal } from './xterm.mjs';
-import { Columns, LargestFont, fitToBox } from './layout.mjs';
+import { createHeaderMenu } from './header_menu.mjs';
+import { Columns, fitToBox, likelyFont, measureLatin1AtOnce } from './layout.mjs';
 import { isExitStatus } from './program.mjs';
 import { startRuns } from './run_loop.mjs';
 
@@ -18,15 +19,17 @@ const compiled = WebAssembly.compileStreaming(fetch('tessarivand.wasm'));
 Terminal.strings.promptLabel = 'Saisie du terminal';
 Terminal.strings.tooMuchOutput = 'Trop de texte à annoncer : parcourez les lignes pour le lire';
 
+const fontFamily = 'ui-monospace, "DejaVu Sans Mono", "Liberation Mono", monospace';
 const terminal = new Terminal({
   convertEol: true, // a terminal driver's output processing: \n starts a new line
   cols: Columns,
-  fontFamily: 'ui-monospace, "DejaVu Sans Mono", "Liberation Mono", monospace',
-  fontSize: LargestFont,
+  fontFamily,
+  fontSize: likelyFont(document.getElementById('box'), fontFamily),
   scrollback: 10000,
 });
 const layOut = fitToBox(terminal, document.getElementById('box'));
 terminal.open(document.getElementById('terminal'));
+measureLatin1AtOnce(terminal);
 terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true');
 // A key released while the focus was elsewhere (the end of a run moves it
 // to the restart button at the press of q) never reaches the widget, which
@@ -34,16 +37,19 @@ terminal.element.querySelector('.xterm-rows').setAttribute('aria-hidden', 'true'
 // for that key's own and drops it. Back in the terminal, the key is up.
 terminal.textarea.addEventListener('focus', () => terminal.textarea.dispatchEvent(new KeyboardEvent('keyup')));
 
-startRuns({ compiled, terminal, layOut });
+createHeaderMenu();
+const runs = startRuns({ compiled, terminal, layOut });
 
 // What the first prompt does not need waits until it is on the screen: the
 // service worker, whose installation fetches every file of the site again,
-// or else the manual's prefetch. Before, they would take the network and the
-// processor from the first prompt.
+// or else the manual's prefetch; the graph's code, when its box is ticked.
+// Before, they would take the network and the processor from the first
+// prompt.
 const firstPromptShown = terminal.onRender(() => {
   if (terminal.buffer.active.cursorX === 0) return; // not yet the program's text
   firstPromptShown.dispose();
   setTimeout(() => {
+    runs.firstPrompt();
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
     else document.head.append(Object.assign(document.createElement('link'), { rel: 'prefetch', href: 'tessarivand.txt' }));
   });

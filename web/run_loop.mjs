@@ -3,25 +3,32 @@
 // run's line discipline, as typed characters. The run's state is one object,
 // kept here; the other modules are told what they need.
 
+import { createCurve } from './curve.mjs';
+import { createHandOut } from './hand_out.mjs';
 import { createLineDiscipline } from './line_discipline.mjs';
 import { runProgram } from './program.mjs';
+import { createSessionRecord } from './session_record.mjs';
 import { createSettings } from './settings.mjs';
 import { createSpokenText } from './spoken_text.mjs';
 import { createTyping } from './typing.mjs';
 
 // Runs the program, compiled, on terminal, again and again; layOut fits the
-// terminal to the room left.
+// terminal to the room left. Returns firstPrompt(), for once the first
+// prompt is on the screen.
 export function startRuns({ compiled, terminal, layOut }) {
   const run = {
     discipline: null, // between runs, none
     keyMode: false, // the program waits for one key
     settings: null, // the header's settings it started with
     restartWanted: false, // a new run follows at its end
+    record: createSessionRecord(), // its session as text, kept until the next run starts
   };
   const end = document.getElementById('end');
   const endText = document.getElementById('end-text');
   const restart = document.getElementById('restart');
   const spoken = createSpokenText(document.getElementById('spoken'));
+  const curve = createCurve({ spoken, onResize: () => layOut(), place: () => run.record.ended() });
+  createHandOut({ record: { lines: () => run.record.lines(), text: () => run.record.text() }, graph: curve.shown });
 
   // A line sent or a key in key mode is an answer, after which the live
   // region starts again.
@@ -68,15 +75,24 @@ export function startRuns({ compiled, terminal, layOut }) {
     spoken.answered();
     run.settings = settings.chosen();
     run.restartWanted = false;
+    run.record = createSessionRecord();
+    curve.startRun();
+    // The terminal that the program calls: the line discipline, and the
+    // graph after each division (graph_web.cpp).
     run.discipline = createLineDiscipline({
-      show: (text) => terminal.write(text),
+      show(text) {
+        terminal.write(text);
+        run.record.add(text);
+      },
       write(stream, bytes) {
         terminal.write(bytes);
+        run.record.add(bytes);
         spoken.speak(bytes);
         return true;
       },
       onKeyMode: setKeyMode,
     });
+    run.discipline.showGraph = curve.show;
     offerRestart();
     setKeyMode(false);
     typing.focus(false, true);
@@ -99,4 +115,5 @@ export function startRuns({ compiled, terminal, layOut }) {
 
   restart.addEventListener('click', start);
   start();
+  return { firstPrompt: curve.firstPrompt };
 }

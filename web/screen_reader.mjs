@@ -1,8 +1,8 @@
 // What a real screen reader says of a short session of the page: Orca
 // (Debian's orca) on a virtual X display of its own (Xvfb), with a D-Bus
 // session of its own, listening to Chromium with its accessibility on. The
-// session goes by keys: a degree, three coefficients, µ, choice 4, a wrong
-// key at the end prompt and q. Each utterance is read from Orca's speech log;
+// session goes by keys, with "Courbe" ticked: a degree, three coefficients,
+// µ, choice 4, a wrong key at the end prompt and q. Each utterance is read from Orca's speech log;
 // no speech server is needed, the log records what would be said.
 //   node web/screen_reader.mjs [SITE_DIR]   (prints what Orca said, a line each)
 // Needs orca, xvfb, dbus-x11 and chromium.
@@ -15,7 +15,8 @@ import puppeteer from 'puppeteer-core';
 import { serveSite } from './tests/browser.mjs';
 
 // What is typed (nothing at first), then what Orca says of the answer,
-// waited for before the next step.
+// waited for before the next step; a step that follows says more of the
+// same answer (the graph's text after the division's, "Courbe" ticked).
 export const Session = [
   { heard: 'Veuillez entrer un Nombre Entier Naturel Inférieur à 1000' },
   { line: '2', heard: 'Le nombre entier naturel entré est " deg(P) = 2 "' },
@@ -23,6 +24,7 @@ export const Session = [
   { line: '-3', heard: 'Le nombre réel entré est " Le Coefficient a[1] = -3 "' },
   { line: '2', heard: 'Le nombre réel entré est " Le Coefficient a[0] = 2 "' },
   { line: '1', heard: 'P(X) = (X - 1).((1 X) + (-2)) + (0)' },
+  { follows: true, heard: 'Courbe de P entre -4 et 4 ; au point µ = 1, P(µ) = 0' },
   { line: '4', heard: 'Le nombre entier entré est " Votre Choix = 4 "' },
   { key: 'x', heard: 'Votre saisie est FAUSSE' },
   { key: 'q', heard: 'Nouvelle exécution push button' },
@@ -137,10 +139,12 @@ export async function speechOfSession(siteDir) {
         await page.keyboard.press('Enter');
       } else if (step.key !== undefined) {
         await page.keyboard.press(step.key);
-      } else {
-        // The first screen: then typing goes to the terminal, the field put away.
+      } else if (!step.follows) {
+        // The first screen: then typing goes to the terminal, the field put
+        // away, the graph shown.
         await heard(speechLog, step.heard);
         if (await page.$eval('#show-field', (toggle) => toggle.checked)) await page.click('#show-field');
+        await page.click('#curve');
         await page.click('#terminal');
       }
       await heard(speechLog, step.heard);

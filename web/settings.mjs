@@ -7,7 +7,7 @@ const Settings = [
 ];
 
 // Storage may be refused (a private window): a setting then lasts the visit.
-function stored(key) {
+export function stored(key) {
   try {
     return localStorage.getItem(key) === 'oui';
   } catch {
@@ -15,7 +15,7 @@ function stored(key) {
   }
 }
 
-function store(key, on) {
+export function store(key, on) {
   try {
     localStorage.setItem(key, on ? 'oui' : 'non');
   } catch {}

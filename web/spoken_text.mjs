@@ -9,6 +9,19 @@ const LastLines = 600; // at most, of a longer text
 const Kept = 64 * 1024; // of the output since the answer: enough for the end, not the megabytes of a table
 const LongTextNotice = "Un long texte a été écrit à l'écran. En voici les dernières lignes :";
 
+// √, ², powers, Δ and the imaginary unit as a French reader says them:
+// "(1 + i√3)/2" is "(1 + i fois racine de 3)/2", "X^2" "X au carré".
+function inWords(text) {
+  return text
+    .replace(/i√/g, 'i fois √')
+    .replace(/√/g, 'racine de ')
+    .replace(/²|\^2(?!\d)/g, ' au carré')
+    .replace(/³|\^3(?!\d)/g, ' au cube')
+    .replace(/\^(\d+)/g, ' puissance $1')
+    .replace(/Δ/g, 'Delta')
+    .replace(/(^|[\s(])-i\b/g, '$1moins i');
+}
+
 function withoutFrames(text) {
   return text
     .replace(/[*=-]{2,}/g, '')
@@ -27,24 +40,32 @@ function lastLines(text) {
   return text.slice(lineEnd === -1 ? from : lineEnd + 1);
 }
 
-// speak(bytes) adds the program's output, answered() starts again.
+// speak(bytes) adds the program's output, follow(text) a line of the
+// page's after it (the graph's text), say(text) says a text of the page's
+// alone; answered() starts again.
 export function createSpokenText(region) {
   const decoder = new TextDecoder();
   let unspoken = '';
   let cut = false; // the start of unspoken is gone
   let timer = null;
-  return {
+  const spoken = {
     speak(bytes) {
-      unspoken += decoder.decode(bytes, { stream: true });
+      unspoken += typeof bytes === 'string' ? bytes : decoder.decode(bytes, { stream: true });
       if (unspoken.length > 2 * Kept) {
         unspoken = unspoken.slice(-Kept);
         cut = true;
       }
       clearTimeout(timer);
       timer = setTimeout(() => {
-        const text = withoutFrames(unspoken);
+        const text = inWords(withoutFrames(unspoken));
         region.textContent = cut || text.length > Longest ? `${LongTextNotice}\n${lastLines(text)}` : text;
       }, 100);
+    },
+    follow(text) {
+      spoken.speak(`\n${text}\n`);
+    },
+    say(text) {
+      region.textContent = inWords(text);
     },
     answered() {
       unspoken = '';
@@ -52,4 +73,5 @@ export function createSpokenText(region) {
       region.textContent = '';
     },
   };
+  return spoken;
 }

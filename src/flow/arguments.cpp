@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "tessarivand/flow/program.hpp"
@@ -26,8 +28,13 @@ constexpr const char* Usage =
     "  -t, --tableau  affiche après chaque division son tableau de Horner\n"
     "  -e, --exact    calcule en fractions exactes, sans arrondi : les\n"
     "                 coefficients et µ peuvent alors s'écrire en fractions (2/3)\n"
+    "                 ou avec une virgule décimale (0,5) ; chaque division donne\n"
+    "                 aussi P(µ), et le menu offre un choix 5 : chercher les\n"
+    "                 racines rationnelles de P et le factoriser\n"
     "  -h, --help     affiche cette aide et termine\n"
     "  --version      affiche la version et la licence, et termine\n"
+    "\n"
+    "Les options courtes se combinent : -et équivaut à -e -t.\n"
     "\n"
     "Manuel : man tessarivand\n";
 
@@ -51,6 +58,49 @@ int refuse(std::string_view argument) {
     return WrongUsage;
 }
 
+// One option: a setting, read on; or the end, with its status.
+std::optional<int> apply(std::string_view option, Settings& settings) {
+    if (option == "--tableau" || option == "-t") {
+        settings.showHornerTable = true;
+    } else if (option == "--exact" || option == "-e") {
+        settings.exactNumbers = true;
+    } else if (option == "--help" || option == "-h") {
+        std::cout << Usage;
+        return statusOfOutput();
+    } else if (option == "--version") {
+        std::cout << NameAndVersion << Licence;
+        return statusOfOutput();
+    } else {
+        return refuse(option);
+    }
+    return std::nullopt;
+}
+
+// Short options together, as GNU tools take them: "-et" is "-e" then "-t".
+bool isGroup(std::string_view argument) { return argument.size() > 2 && argument[0] == '-' && argument[1] != '-'; }
+
+// The bytes of the UTF-8 character that starts at letters[at], so that a
+// refused letter beyond ASCII is named whole.
+std::size_t characterLength(std::string_view letters, std::size_t at) {
+    const auto isContinuation = [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; };
+    std::size_t end = at + 1;
+    while (end < letters.size() && isContinuation(letters[end])) ++end;
+    return end - at;
+}
+
+// Each letter of a group as the option of that letter alone: the first one
+// that ends the program decides, as an argument of its own would.
+std::optional<int> applyGroup(std::string_view group, Settings& settings) {
+    for (std::size_t at = 1; at < group.size();) {
+        const std::size_t length = characterLength(group, at);
+        std::string option = "-";
+        option += group.substr(at, length);
+        if (const std::optional<int> status = apply(option, settings)) return status;
+        at += length;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runCommandLine(std::span<const std::string> commandLine) {
@@ -58,19 +108,9 @@ int runCommandLine(std::span<const std::string> commandLine) {
     // argv may be empty when a program is started without even its own name.
     for (std::size_t i = 1; i < commandLine.size(); ++i) {
         const std::string_view argument = commandLine[i];
-        if (argument == "--tableau" || argument == "-t") {
-            settings.showHornerTable = true;
-        } else if (argument == "--exact" || argument == "-e") {
-            settings.exactNumbers = true;
-        } else if (argument == "--help" || argument == "-h") {
-            std::cout << Usage;
-            return statusOfOutput();
-        } else if (argument == "--version") {
-            std::cout << NameAndVersion << Licence;
-            return statusOfOutput();
-        } else {
-            return refuse(argument);
-        }
+        const std::optional<int> status =
+            isGroup(argument) ? applyGroup(argument, settings) : apply(argument, settings);
+        if (status) return *status;
     }
     return runProgram(settings);
 }

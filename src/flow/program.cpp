@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "numbers/number_traits.hpp"
 #include "tessarivand/arithmetic/division.hpp"
@@ -11,6 +14,7 @@
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
+#include "tessarivand/console/graph.hpp"
 #include "tessarivand/console/streams.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
@@ -87,6 +91,21 @@ ExactDivisionFit fitOf(const BasicPolynomial<Number>& p, const Number& mu, bool 
     }
 }
 
+// After a division: P, µ and the remainder, for the page to draw, and
+// after choice 5 P's real roots too. A console draws nothing, so nothing is
+// written out for it.
+template <typename Number>
+void showGraph(const BasicPolynomial<Number>& p, std::vector<std::string> realRoots = {}) {
+    if (!console::drawsGraphs()) return;
+    console::GraphData data;
+    data.realRoots = std::move(realRoots);
+    for (std::uint32_t k = 0; k <= p.degree; ++k)
+        data.coefficients.push_back(numbers::formatPrecise(p.coefficients[k]));
+    data.mu = numbers::formatPrecise(p.mu);
+    data.remainder = numbers::formatPrecise(p.remainder);
+    console::showGraph(data);
+}
+
 // The division prints everything; its quotient is not needed afterwards.
 // The table is the record of that same pass.
 template <typename Number>
@@ -96,18 +115,17 @@ void divide(BasicPolynomial<Number>& p, const Number& mu, const Settings& settin
         std::cout << TooLargeNotice;
         return;
     }
-    if (!settings.showHornerTable) {
+    if (settings.showHornerTable && fit == ExactDivisionFit::whole) {
+        BasicHornerTable<Number> table;
+        const BasicPolynomial<Number> quotient = quotientByBinomial(p, mu, table);
+        printDivision(p, quotient);
+        printHornerTable(table);
+    } else {
         static_cast<void>(divideByBinomial(p, mu));
-        return;
+        // Here fit is whole when no table is asked for.
+        if (settings.showHornerTable) std::cout << TableTooLargeNotice;
     }
-    if (fit == ExactDivisionFit::withoutTable) {
-        static_cast<void>(divideByBinomial(p, mu));
-        std::cout << TableTooLargeNotice;
-        return;
-    }
-    BasicHornerTable<Number> table;
-    printDivision(p, quotientByBinomial(p, mu, table));
-    printHornerTable(table);
+    showGraph(p);
 }
 
 // One run: P and µ typed and divided, then the menu until the user leaves;
@@ -147,7 +165,7 @@ void runOnce(const Settings& settings) {
                 break;
             case 5:  // exact mode only: P and µ stay as they are
                 if constexpr (std::is_same_v<Number, Rational>) {
-                    static_cast<void>(printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode()));
+                    showGraph(*p, printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode()));
                 }
                 continue;
             default:  // 4: the only other value that the readers let through

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace tessarivand::numbers {
@@ -282,6 +283,14 @@ std::string formatInteger(std::int64_t value) {
     std::array<char, 24> text{};
     const std::to_chars_result result = std::to_chars(text.data(), text.data() + text.size(), value);
     return {text.data(), result.ptr};
+}
+
+// The web build's library has no std::to_chars for doubles; the program
+// never sets the C locale, so printf writes a point.
+std::string formatPrecise(double value) {
+    std::array<char, 32> text{};
+    const int length = std::snprintf(text.data(), text.size(), "%.17g", value);
+    return {text.data(), static_cast<std::size_t>(std::max(length, 0))};
 }
 
 }  // namespace tessarivand::numbers

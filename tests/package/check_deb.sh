@@ -45,8 +45,8 @@ depends=$(field Depends)
 for library in libc6 libstdc++6; do
   [[ ${depends} == *"${library}"* ]] || fail "Depends lacks ${library}: ${depends}"
 done
-# The installed headers include Boost's.
-[[ $(field Recommends) == *libboost-dev* ]] || fail "Recommends lacks libboost-dev: $(field Recommends)"
+# The installed headers include Boost's, 1.79 or later.
+[[ $(field Recommends) == *libboost1.81-dev* ]] || fail "Recommends lacks libboost1.81-dev: $(field Recommends)"
 
 # File list: exactly what `cmake --install` puts in place, with the manual
 # pages compressed, and the Debian changelog; nothing more.

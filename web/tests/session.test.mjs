@@ -7,10 +7,15 @@
 // accessibility tree, installability and a reload offline are checked too;
 // on the desktop, Horner's table asked for during a run, with a table too
 // long for the live region, and the exact mode's box beside it. A fraction
-// typed in an exact run. Then 80 columns at narrow widths, in Chromium.
+// typed in an exact run. Everywhere, with "Courbe" ticked, the graph of a
+// division, the session saved as a file and the print view. Then 80 columns
+// at narrow widths, in Chromium.
 //   node --test web/tests/session.test.mjs   (SITE_DIR: build/web/site)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { KnownDevices } from 'puppeteer-core';
 import { launchChromium, launchFirefox, serveSite, screenText, waitForScreen } from './browser.mjs';
@@ -81,7 +86,7 @@ async function typeLine(input, text) {
 // framed is set; where spoken is given, the live region's text must match
 // it.
 async function runSteps(page, input, steps) {
-  for (const { text, key, lines = [], screen, framed, spoken } of steps) {
+  for (const { text, key, lines = [], screen, framed, spoken, check } of steps) {
     if (text) await input.text(text);
     if (key) await input.key(key);
     for (const line of lines) await typeLine(input, line);
@@ -93,6 +98,7 @@ async function runSteps(page, input, steps) {
     if (spoken) {
       await page.waitForFunction((wanted) => new RegExp(wanted).test(document.getElementById('spoken').textContent), {}, spoken.source);
     }
+    if (check) await check(page, input);
   }
 }
 
@@ -105,20 +111,107 @@ async function restartWithSettings(page) {
   await waitForScreen(page, 'deg(P) =');
 }
 
+// A control of the header, in its menu where that is folded (a phone).
+async function inHeader(page, selector) {
+  const menu = () => page.$eval('#menu-button', (button) => button.offsetParent && button.getAttribute('aria-expanded'));
+  if ((await menu()) === 'false') await page.click('#menu-button');
+  await page.click(selector);
+  if ((await menu()) === 'true') await page.click('#menu-button');
+}
+
+// The graph of X² - 3X + 2 after its division by 3, read back from its SVG:
+// the point, the roots 1 and 2 in the interval, the curve within a pixel of
+// P; the problems found, none expected.
+function graphProblems() {
+  const svg = document.querySelector('#graph svg');
+  if (!svg || document.getElementById('graph').hidden) return ['no graph'];
+  const [low, high, bottom, top] = svg.dataset.window.split(' ').map(Number);
+  const [left, right, above, below] = svg.dataset.plot.split(' ').map(Number);
+  const x = (px) => low + ((px - left) / (right - left)) * (high - low);
+  const py = (y) => above + ((top - y) / (top - bottom)) * (below - above);
+  const problems = [];
+  const point = svg.querySelector('.point');
+  if (Math.abs(x(Number(point.getAttribute('cx'))) - 3) > (high - low) / 500) problems.push('the point is not at x = 3');
+  if (svg.querySelector('.label').textContent !== 'P(3) = 2') problems.push(`label ${svg.querySelector('.label').textContent}`);
+  if (!(low < 1 && 2 < high)) problems.push(`roots outside [${low}, ${high}]`);
+  const points = [...svg.querySelector('.curve').getAttribute('d').matchAll(/[ML]([-\d.]+) ([-\d.]+)/g)];
+  for (const [, px, y] of points.filter((_, i) => i % 10 === 0)) {
+    const at = x(Number(px));
+    const drawn = Number(y);
+    if (drawn > above && drawn < below && Math.abs(drawn - py(at * at - 3 * at + 2)) > 1) problems.push(`P(${at}) at ${drawn}`);
+  }
+  return points.length > 100 ? problems : [...problems, 'too few points'];
+}
+
+// The division by 3 with "Courbe" ticked: its graph, the session saved (the
+// text handed to the download, in UTF-8, ends with the screen's rows) and
+// the print view (the identity, the graph, no widget where the browser can
+// emulate print).
+async function curveAndHandOut(page, input) {
+  await page.waitForFunction(() => document.querySelector('#graph .label')?.textContent === 'P(3) = 2');
+  assert.deepEqual(await page.evaluate(graphProblems), []);
+
+  await page.evaluate(() => {
+    const create = URL.createObjectURL;
+    URL.createObjectURL = (blob) => {
+      blob.arrayBuffer().then((bytes) => (window.savedText = new TextDecoder('utf-8', { fatal: true }).decode(bytes)));
+      return create.call(URL, blob);
+    };
+  });
+  await inHeader(page, '#save');
+  await page.waitForFunction(() => typeof window.savedText === 'string');
+  const saved = (await page.evaluate(() => window.savedText)).split('\n').map((line) => line.trimEnd());
+  const rows = (await screenText(page)).split('\n').map((row) => row.trimEnd());
+  while (rows.at(-1) === '') rows.pop();
+  while (saved.at(-1) === '') saved.pop();
+  assert.deepEqual(saved.slice(-rows.length), rows, 'the saved lines end as the screen');
+  assert.match(saved.join('\n'), /^\s*-{42}\s+Ce Programme a été[^]*Inférieur à 1000 : +deg\(P\) = 2$/m, 'from the first line, as typed');
+
+  await page.evaluate(() => (window.print = () => {}));
+  await inHeader(page, '#print-session');
+  assert.ok(await page.$eval('#print', (sheet) => sheet.textContent.includes('P(X) = (X - 3).((1 X)) + (2)') && sheet.querySelector('svg') !== null));
+  // Chromium emulates print; WebDriver cannot, nor puppeteer in Firefox.
+  if (await page.emulateMediaType?.('print').then(() => true, () => false)) {
+    const shown = await page.evaluate(() => [document.querySelector('.xterm'), document.getElementById('print')].map((node) => node.checkVisibility()));
+    assert.deepEqual(shown, [false, true], 'only the session in print');
+    await page.emulateMediaType(null);
+  }
+  // Unticked, the graph goes, and the terminal has its rows back.
+  await inHeader(page, '#curve');
+  assert.equal(await page.$eval('#graph', (graph) => graph.hidden), true);
+  await input.start(); // back where the answers are typed
+}
+
 // The menu's prompt, the end of what the region says after a division.
 const MenuPrompt = 'Veuillez entrer 1 , 2 , 3 ou 4 :  Votre Choix =';
 
 const Session = [
   { text: '3', key: 'Backspace' },
   { lines: ['2'], screen: 'Le nombre entier naturel entré est " deg(P) = 2 " .' },
-  { lines: ['1', '-3', '2'], screen: 'P(X) = (1 X^2) + (-3 X) + (2)' },
+  // A power said in words: "X au carré", not a caret.
+  { lines: ['1', '-3', '2'], screen: 'P(X) = (1 X^2) + (-3 X) + (2)', spoken: /P\(X\) = \(1 X au carré\) \+ \(-3 X\)/ },
   {
     lines: ['1'],
     screen: 'P(X) = (X - 1).((1 X) + (-2)) + (0)',
     framed: true,
     spoken: new RegExp(`^Saisie Confirmée !!!\nLe nombre réel entré est " µ = 1 " \\.\n[^]*${MenuPrompt}$`),
   },
+  { lines: ['3', '3'], screen: 'P(X) = (X - 3).((1 X)) + (2)', spoken: /\nCourbe de P entre -4 et 4 ; au point µ = 3, P\(µ\) = 2\n/ },
+  { check: curveAndHandOut },
   { lines: ['4'], screen: "Appuyez sur 'Q' ou 'q' pour Quitter" },
+];
+
+// A degree of 50, coefficients near a double's largest: a curve without an
+// infinite or NaN coordinate.
+const LargeCoefficients = [
+  { lines: ['50', ...Array.from({ length: 51 }, (_, k) => (k % 3 ? '-9e307' : '9e307')), '2'], screen: 'Votre Choix =' },
+  {
+    async check(page) {
+      await page.waitForFunction(() => document.querySelector('#graph .label')?.textContent.startsWith('P(2) = '));
+      const attributes = await page.$$eval('#graph svg *', (nodes) => nodes.flatMap((node) => [...node.attributes].map((a) => a.value)));
+      assert.deepEqual(attributes.filter((value) => /NaN|Infinity/.test(value)), []);
+    },
+  },
 ];
 
 // With Horner's table, degree 80: far more than the live region reads
@@ -136,6 +229,7 @@ const LongTable = [
 async function session(page, input) {
   await waitForScreen(page, 'deg(P) =');
   assert.equal(await page.title(), "TESSARIVAND : division d'un polynôme réel par (X - µ)");
+  if (!(await page.$eval('#curve', (toggle) => toggle.checked))) await inHeader(page, '#curve');
   await input.start();
   await runSteps(page, input, Session);
 
@@ -153,10 +247,21 @@ async function session(page, input) {
 
 test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   const context = await chromium.createBrowserContext(); // the settings it stores stay there
+  const downloads = mkdtempSync(join(tmpdir(), 'tessarivand-downloads-'));
+  await context.setDownloadBehavior({ policy: 'allow', downloadPath: downloads });
   const page = await context.newPage();
   await page.setViewport({ width: 1000, height: 1000 });
   await page.goto(site.url, { timeout: 15000 });
   await session(page, keyboard(page));
+  // The file saved is the text handed over, named after the date and time.
+  const [file] = readdirSync(downloads);
+  const saved = readFileSync(join(downloads, file), 'utf8');
+  rmSync(downloads, { recursive: true });
+  assert.match(file, /^tessarivand-\d{4}-\d\d-\d\d-\d\dh\d\dm\d\d\.txt$/);
+  assert.equal(saved, await page.evaluate(() => window.savedText));
+  await page.click('#curve');
+  await page.click('#terminal');
+  await runSteps(page, keyboard(page), LargeCoefficients);
 
   // Horner's table: ticked during a run, it offers a new run with it, and
   // the next visit remembers it. Its lines reach the terminal itself as
@@ -176,7 +281,7 @@ test('desktop Chromium, typed with keys', { timeout: 60000 }, async () => {
   await page.click('#show-table');
   assert.equal(await offer(), 'Recommencer sans le tableau, avec le calcul exact');
   await page.reload({ timeout: 15000 });
-  assert.deepEqual(await page.$$eval('#show-table, #exact', (toggles) => toggles.map((toggle) => toggle.checked)), [false, true]);
+  assert.deepEqual(await page.$$eval('#show-table, #exact, #curve', (toggles) => toggles.map((toggle) => toggle.checked)), [false, true, true]);
   await context.close();
 });
 
@@ -247,6 +352,7 @@ test('Firefox, typed with keys', { timeout: 90000 }, async () => {
 test('WebKitGTK, typed through Send Keys', { timeout: 90000 }, async () => {
   const webkit = await launchWebKit();
   try {
+    await webkit.setWindowSize(1000, 1100); // room for the graph below the screen's last division
     await webkit.goto(site.url);
     await session(webkit, sendKeys(webkit));
   } finally {

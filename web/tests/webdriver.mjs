@@ -23,7 +23,8 @@ async function freePort() {
 export async function launchWebKit() {
   const port = await freePort();
   // Its own process group, so that close() ends xvfb-run, Xvfb and the driver together.
-  const driver = spawn('xvfb-run', ['-a', process.env.WEBKITWEBDRIVER ?? 'WebKitWebDriver', `--port=${port}`], {
+  // A screen tall enough for a window of the desktop tests' size.
+  const driver = spawn('xvfb-run', ['-a', '-s', '-screen 0 1280x1200x24', process.env.WEBKITWEBDRIVER ?? 'WebKitWebDriver', `--port=${port}`], {
     detached: true,
     stdio: 'ignore',
   });
@@ -74,6 +75,7 @@ function webKitSession(command, stopDriver) {
     command('POST', '/execute/sync', { script: `return (${fn}).apply(null, arguments)`, args });
   return {
     goto: (url) => command('POST', '/url', { url }),
+    setWindowSize: (width, height) => command('POST', '/window/rect', { width, height }),
     title: () => command('GET', '/title'),
     evaluate,
     $eval: (selector, fn) =>

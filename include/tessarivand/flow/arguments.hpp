@@ -13,7 +13,8 @@ namespace tessarivand {
 // licence, both on standard output with status 0; anything else is named on
 // standard error with a pointer to --help, status 2, and no dialogue. With no
 // other argument: the dialogue, as runProgram with those settings. Returns
-// the exit status.
+// the exit status. Short options may come together, as in GNU tools: "-et"
+// is "-e" then "-t"; an unknown letter is refused as "-x" would be.
 int runCommandLine(std::span<const std::string> commandLine);
 
 }  // namespace tessarivand

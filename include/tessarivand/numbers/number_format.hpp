@@ -13,6 +13,10 @@ std::string formatReal(double value);
 // Degrees, indices, exponents and menu choices: plain decimal.
 std::string formatInteger(std::int64_t value);
 
+// A real for another program to read back (the page's curve): 17
+// significant digits, which give the double's every bit, and a point.
+std::string formatPrecise(double value);
+
 // A number of either kind as the program writes it; rational.hpp has the
 // exact one's.
 inline std::string formatNumber(double value) { return formatReal(value); }

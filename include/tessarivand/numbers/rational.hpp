@@ -19,6 +19,7 @@ namespace numbers {
 std::string formatRational(const Rational& value);
 
 inline std::string formatNumber(const Rational& value) { return formatRational(value); }
+inline std::string formatPrecise(const Rational& value) { return formatRational(value); }
 
 }  // namespace numbers
 
