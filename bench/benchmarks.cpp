@@ -3,6 +3,7 @@
 // benchmark reports its ratio to that loop; see ratio_reporter.hpp.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -23,6 +24,7 @@
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
 #include "tessarivand/arithmetic/product.hpp"
+#include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/arithmetic/sum.hpp"
 #include "tessarivand/numbers/number_format.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
@@ -134,6 +136,71 @@ void exactQuotient(benchmark::State& state, std::uint32_t degree, const char* mu
         ExactPolynomial q = quotientByBinomial(p, exactMu);
         benchmark::DoNotOptimize(q);
     }
+}
+
+// --- Choice 5: rational roots and factored form ---------------------------------
+
+// P as the product of factors given by their coefficients, lowest power
+// first.
+ExactPolynomial productOf(const std::vector<std::vector<Rational>>& factors) {
+    std::vector<Rational> p{1};
+    for (const auto& f : factors) {
+        std::vector<Rational> r(p.size() + f.size() - 1);
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            for (std::size_t j = 0; j < f.size(); ++j) r[i + j] += p[i] * f[j];
+        }
+        p = std::move(r);
+    }
+    ExactPolynomial e;
+    e.degree = static_cast<std::uint32_t>(p.size() - 1);
+    std::copy(p.begin(), p.end(), e.coefficients.begin());
+    return e;
+}
+
+// Degree 10: (X - 1)^3 (2X + 3)^2 (X + 2)^3 (X^2 + X + 1), as a class would
+// meet it: three rational roots and a quadratic factor.
+ExactPolynomial classroomFactorable() {
+    return productOf({{-1, 1}, {-1, 1}, {-1, 1}, {3, 2}, {3, 2}, {2, 1}, {2, 1}, {2, 1}, {1, 1, 1}});
+}
+
+// Degree 100: twenty small fractions as roots, times a degree-80 factor
+// with coefficients up to 100, irreducible by Eisenstein's criterion at 2
+// (every coefficient but the leading one even, the constant 42 not a multiple
+// of 4), so without a rational root.
+ExactPolynomial twentyRootsAndAnIrreducibleFactor() {
+    std::vector<std::vector<Rational>> factors;
+    for (const auto& [p, q] : std::vector<std::pair<int, int>>{
+             {1, 1}, {2, 1}, {3, 1}, {1, 2}, {3, 2}, {1, 3}, {2, 3}, {4, 3}, {5, 2}, {5, 3}}) {
+        factors.push_back({Rational(-p, q), 1});
+        factors.push_back({Rational(p, q), 1});
+    }
+    std::vector<Rational> f(81);
+    for (std::uint32_t k = 1; k < 80; ++k) f[k] = 2 * (static_cast<int>((k * 7919U) % 101U) - 50);
+    f[0] = 42;
+    f[80] = 1;
+    factors.push_back(f);
+    return productOf(factors);
+}
+
+// Degree 999, each coefficient 30 digits over 30 digits.
+ExactPolynomial hugeFractions() {
+    ExactPolynomial p;
+    p.degree = 999;
+    const Integer base = Integer(1) * 1000000007 * 1000000009 * 998244353;
+    for (std::uint32_t k = 0; k <= 999; ++k) p.coefficients[k] = Rational(base + k * 7919U, base - k * 104729U);
+    return p;
+}
+
+// The whole of choice 5, printed with its tables and discarded.
+void rootSearchPrinted(benchmark::State& state, ExactPolynomial (*make)()) {
+    const ExactPolynomial p = make();
+    std::ostringstream text;
+    const console::StreamBufferSwap redirect(std::cout, text.rdbuf());
+    for ([[maybe_unused]] const auto& iteration : state) {
+        text.str(std::string());
+        printRootSearch(p, true, true);
+    }
+    state.counters["bytes"] = static_cast<double>(text.view().size());
 }
 
 // --- Sum and products ---------------------------------------------------------
@@ -300,6 +367,9 @@ std::map<std::string, Comparison> registerAll() {
         add("tableProduct" + size, reference, target, binaryOperation<tableProduct>, sizes);
         add("runningProduct" + size, reference, target, binaryOperation<runningProduct>, sizes);
     }
+    add("rootSearch/classroom_10", "", 0.0, rootSearchPrinted, classroomFactorable);
+    add("rootSearch/twenty_roots_100", "", 0.0, rootSearchPrinted, twentyRootsAndAnIrreducibleFactor);
+    add("rootSearch/huge_fractions_999", "", 0.0, rootSearchPrinted, hugeFractions);
     add("snprintf_g6/mix", "", 0.0, printfReference);
     add("formatReal/mix", "snprintf_g6/mix", 0.0, formatRealMix);
     add("array_copy/1000", "", 0.0, arrayCopyReference);

@@ -7,6 +7,7 @@
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/numbers/number_format.hpp"
+#include "tessarivand/polynomial/natural_terms.hpp"
 
 namespace tessarivand {
 
@@ -94,20 +95,46 @@ BasicHornerTable<Number> hornerTable(const BasicPolynomial<Number>& p, const std
     return table;
 }
 
+namespace {
+
+// What differs between the two kinds of division: in doubles, the
+// dividend is always P and the binomial is written (X - µ) as µ is; exact
+// mode names the dividend (P, then Q1, Q2 ... in the search for roots) and
+// writes the binomial with natural signs, (X + 3/2).
+std::string dividendName(const Polynomial& /*p*/) { return "P"; }
+std::string dividendName(const ExactPolynomial& p) { return p.name; }
+std::string binomialOf(double mu) { return "(X - " + numbers::formatReal(mu) + ")"; }
+std::string binomialOf(const Rational& mu) { return binomialText(mu); }
+
+// Exact mode says what the remainder means: P(µ), and whether µ is a root.
+void printMeaning(const Polynomial& /*p*/) {}
+void printMeaning(const ExactPolynomial& p) {
+    const std::string mu = numbers::formatRational(p.mu);
+    std::cout << "\n\n  " << p.name << '(' << mu << ") = " << numbers::formatRational(p.remainder);
+    if (p.remainder.is_zero()) {
+        std::cout << " : " << mu << " est une racine de " << p.name << ", et " << binomialText(p.mu) << " divise "
+                  << p.name << "(X).";
+    }
+}
+
+}  // namespace
+
 template <typename Number>
 void printDivision(const BasicPolynomial<Number>& p, const BasicPolynomial<Number>& quotient) {
     using console::AsteriskRow;
     using numbers::formatNumber;
-    const std::string muText = formatNumber(p.mu);
-    std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"P(X)\" par \"(X - " << muText
-              << ")\"\n\n  s'exprime comme suit : \n\n\n"
-              << AsteriskRow << "\n\n P(X) = (X - " << muText << ").(";
+    const std::string binomial = binomialOf(p.mu);
+    const std::string name = dividendName(p);
+    std::cout << "\n\n\n\n  Le résultat de la division euclidienne de \"" << name << "(X)\" par \"" << binomial
+              << "\"\n\n  s'exprime comme suit : \n\n\n"
+              << AsteriskRow << "\n\n " << name << "(X) = " << binomial << ".(";
     if (quotient.degree == 0) {
         std::cout << formatNumber(quotient.coefficients[0]);
     } else {
         writeTerms(quotient);
     }
     std::cout << ") + (" << formatNumber(p.remainder) << ")\n\n\n" << AsteriskRow;
+    printMeaning(p);
 }
 
 template <typename Number>

@@ -52,6 +52,11 @@ constexpr std::string_view RemainderGap = "   | ";
 // The longest number that formatReal writes, as -1.23457e+308.
 constexpr std::size_t LongestCell = NumberTraits<double>::LongestText;
 
+template <typename Number>
+std::string cellText(const Number& value) {
+    return NumberTraits<Number>::cellText(value);
+}
+
 // The rows of every block, from the top.
 constexpr std::size_t PowersRow = 0;
 constexpr std::size_t CoefficientsRow = 1;
@@ -69,15 +74,14 @@ struct Column {
 // Column i of the table, counted from a[n].
 template <typename Number>
 Column columnAt(const BasicHornerTable<Number>& table, std::size_t i) {
-    using Traits = NumberTraits<Number>;
     const std::size_t count = table.coefficients.size();
     const std::size_t firstProduct = count - std::min(count, table.products.size());
     Column column;
     auto& cells = column.cells;
     cells[PowersRow] = "X^" + numbers::formatInteger(static_cast<std::int64_t>(count - 1 - i));
-    cells[CoefficientsRow] = Traits::cellText(table.coefficients[i]);
-    if (i >= firstProduct) cells[ProductsRow] = Traits::cellText(table.products[i - firstProduct]);
-    if (i < table.sums.size()) cells[SumsRow] = Traits::cellText(table.sums[i]);
+    cells[CoefficientsRow] = cellText(table.coefficients[i]);
+    if (i >= firstProduct) cells[ProductsRow] = cellText(table.products[i - firstProduct]);
+    if (i < table.sums.size()) cells[SumsRow] = cellText(table.sums[i]);
     for (const std::string& cell : cells) column.width = std::max(column.width, cell.size());
     return column;
 }
@@ -162,22 +166,20 @@ void appendListValue(std::string& out, std::string_view start, std::string_view 
 // remainder's lines behind a bar, as its column is.
 template <typename Number>
 void appendList(std::string& out, const BasicHornerTable<Number>& table) {
-    using Traits = NumberTraits<Number>;
     const std::size_t count = table.coefficients.size();
     const std::size_t firstProduct = count - std::min(count, table.products.size());
     out += ListLegend;
     out += '\n';
-    appendListValue(out, "", " µ = ", Traits::cellText(table.mu));
+    appendListValue(out, "", " µ = ", cellText(table.mu));
     out += '\n';
     for (std::size_t i = 0; i < count; ++i) {
         const bool isRemainder = i + 1 == count;
         const std::string_view start = isRemainder ? ListBar : ListIndent;
         out += isRemainder ? "\n | X^" : "\n X^";
         out += numbers::formatInteger(static_cast<std::int64_t>(count - 1 - i));
-        appendListValue(out, start, CoefficientLine, Traits::cellText(table.coefficients[i]));
-        if (i >= firstProduct)
-            appendListValue(out, start, ProductLine, Traits::cellText(table.products[i - firstProduct]));
-        if (i < table.sums.size()) appendListValue(out, start, SumLine, Traits::cellText(table.sums[i]));
+        appendListValue(out, start, CoefficientLine, cellText(table.coefficients[i]));
+        if (i >= firstProduct) appendListValue(out, start, ProductLine, cellText(table.products[i - firstProduct]));
+        if (i < table.sums.size()) appendListValue(out, start, SumLine, cellText(table.sums[i]));
     }
 }
 
@@ -185,10 +187,9 @@ void appendList(std::string& out, const BasicHornerTable<Number>& table) {
 
 template <typename Number>
 void printHornerTable(const BasicHornerTable<Number>& table) {
-    using Traits = NumberTraits<Number>;
     const std::size_t count = table.coefficients.size();
     if (count == 0) return;  // a table has at least a[0]; nothing else to lay out
-    const Heads heads = headsFor("µ = " + Traits::cellText(table.mu));
+    const Heads heads = headsFor("µ = " + cellText(table.mu));
     const std::size_t headWidth = widthOf(heads[PowersRow]) - 1;  // without its line break
     if (!columnsFit(table, headWidth)) {
         std::string out = TitleText;

@@ -119,6 +119,9 @@ private:
     std::size_t chunk_;
 };
 
+// Set once the console buffers are attached.
+bool outputInCodePage850 = false;
+
 class StandardStreams {
 public:
     StandardStreams() : out_(native::Stream::output, true), err_(native::Stream::error, false) {}
@@ -141,7 +144,12 @@ private:
 
 }  // namespace
 
-void attachStandardStreams() { static StandardStreams streams; }
+void attachStandardStreams() {
+    static StandardStreams streams;
+    outputInCodePage850 = formOf(native::Stream::output) == Form::codePage850;
+}
+
+bool outputShowsUnicode() { return !outputInCodePage850; }
 
 std::vector<std::string> commandLineArguments(int argc, const char* const* argv) {
     return native::commandLineArguments(argc, argv);

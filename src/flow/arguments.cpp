@@ -95,7 +95,9 @@ std::optional<int> applyGroup(std::string_view group, Settings& settings) {
         const std::size_t length = characterLength(group, at);
         std::string option = "-";
         option += group.substr(at, length);
-        if (const std::optional<int> status = apply(option, settings)) return status;
+        // Qualified: a std::string argument would let argument-dependent
+        // lookup find std::apply too, which libc++ (the page's) rejects.
+        if (const std::optional<int> status = tessarivand::apply(option, settings)) return status;
         at += length;
     }
     return std::nullopt;

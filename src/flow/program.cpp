@@ -4,13 +4,18 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "numbers/number_traits.hpp"
 #include "tessarivand/arithmetic/division.hpp"
 #include "tessarivand/arithmetic/exact_division.hpp"
 #include "tessarivand/arithmetic/horner_table.hpp"
+#include "tessarivand/arithmetic/roots.hpp"
 #include "tessarivand/console/banner.hpp"
 #include "tessarivand/console/graph.hpp"
+#include "tessarivand/console/streams.hpp"
 #include "tessarivand/flow/prompts.hpp"
 #include "tessarivand/input/readers.hpp"
 #include "tessarivand/numbers/rational.hpp"
@@ -49,6 +54,9 @@ constexpr const char* Menu =
     "         3. Changer la valeur de  'µ' sans changer le Polynôme 'P'\n\n"
     "         4. Reprendre/Quitter le programme\n";
 
+// Exact mode's menu: the same four lines, and the search for roots.
+constexpr const char* ExactMenuLastLine = "\n         5. Chercher les racines rationnelles de 'P' et le factoriser\n";
+
 constexpr const char* TooLargeNotice =
     "\n\n\n\n  ATTENTION :  Le résultat exact de cette division serait trop long à\n"
     "  calculer ou à écrire : il n'est pas calculé. Choisissez dans le menu une\n"
@@ -59,6 +67,17 @@ constexpr const char* TableTooLargeNotice =
     "  trop long à écrire : il n'est pas affiché.";
 
 constexpr const char* MuName = "µ";
+
+// The menu and its reader: four choices in doubles, five in exact mode.
+void askMenuChoice(std::int32_t& choice, const Polynomial& /*p*/) {
+    std::cout << Menu;
+    readMenuChoice(choice, "Votre Choix");
+}
+
+void askMenuChoice(std::int32_t& choice, const ExactPolynomial& /*p*/) {
+    std::cout << Menu << ExactMenuLastLine;
+    readMenuChoiceOfFive(choice, "Votre Choix");
+}
 
 // What of a division is made: an exact one is first sized, and what would
 // be too large is not computed; its notice takes its place, and the menu
@@ -72,12 +91,14 @@ ExactDivisionFit fitOf(const BasicPolynomial<Number>& p, const Number& mu, bool 
     }
 }
 
-// After a division: P, µ and the remainder, for the page to draw. A console
-// draws nothing, so nothing is written out for it.
+// After a division: P, µ and the remainder, for the page to draw, and
+// after choice 5 P's real roots too. A console draws nothing, so nothing is
+// written out for it.
 template <typename Number>
-void showGraph(const BasicPolynomial<Number>& p) {
+void showGraph(const BasicPolynomial<Number>& p, std::vector<std::string> realRoots = {}) {
     if (!console::drawsGraphs()) return;
     console::GraphData data;
+    data.realRoots = std::move(realRoots);
     for (std::uint32_t k = 0; k <= p.degree; ++k)
         data.coefficients.push_back(numbers::formatPrecise(p.coefficients[k]));
     data.mu = numbers::formatPrecise(p.mu);
@@ -130,8 +151,7 @@ void runOnce(const Settings& settings) {
     divide(*p, *mu, settings);
 
     for (;;) {
-        std::cout << Menu;
-        readMenuChoice(*choice, "Votre Choix");
+        askMenuChoice(*choice, *p);
         switch (*choice) {
             case 1:
                 p->enter();
@@ -143,7 +163,12 @@ void runOnce(const Settings& settings) {
             case 3:
                 readReal(*mu, MuName);
                 break;
-            default:  // 4: the only other value that the reader lets through
+            case 5:  // exact mode only: P and µ stay as they are
+                if constexpr (std::is_same_v<Number, Rational>) {
+                    showGraph(*p, printRootSearch(*p, settings.showHornerTable, console::outputShowsUnicode()));
+                }
+                continue;
+            default:  // 4: the only other value that the readers let through
                 p.reset();
                 mu.reset();
                 choice.reset();

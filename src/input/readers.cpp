@@ -57,6 +57,17 @@ constexpr ReaderTexts MenuChoiceTexts{
     .closing = " \" .\n\n\n",
 };
 
+// Exact mode's menu has a fifth choice.
+constexpr ReaderTexts FiveChoicesTexts{
+    .prompt = "\n\n Veuillez entrer 1 , 2 , 3 , 4 ou 5 :  ",
+    .notANumber = MenuChoiceTexts.notANumber,
+    .outOfRange =
+        "\n\n Saisie incorrecte ! \n\n Vous avez entré un nombre entier non compris entre 1 et 5 !!!\n\n\n\n"
+        " Veuillez entrer un \" Nombre Entier compris entre 1 et 5 \" : ",
+    .confirmation = MenuChoiceTexts.confirmation,
+    .closing = MenuChoiceTexts.closing,
+};
+
 // Why exact mode refused a number, beyond what readReal refuses, in the order
 // of numbers::ExactRefusal after notANumber. Each is framed like readReal's
 // not-a-number message.
@@ -153,6 +164,10 @@ void readNatural(std::int32_t& value, std::string displayName) {
 
 void readMenuChoice(std::int32_t& value, std::string displayName) {
     readValidated(value, named(displayName), MenuChoiceTexts, [](std::int32_t v) { return v >= 1 && v <= 4; });
+}
+
+void readMenuChoiceOfFive(std::int32_t& value, std::string displayName) {
+    readValidated(value, named(displayName), FiveChoicesTexts, [](std::int32_t v) { return v >= 1 && v <= 5; });
 }
 
 void readCoefficient(double& value, std::uint32_t index) {

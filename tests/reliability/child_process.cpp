@@ -130,7 +130,9 @@ ChildEnd runChild(const std::string& program, const ChildSetup& setup) {
     std::unique_ptr<Pipe> output;
     if (setup.outputReadBeforeClosing > 0) output = std::make_unique<Pipe>();
     const std::string reportFd = std::to_string(report.writing());
-    const std::array<const char*, 4> argv{TESSARIVAND_LAUNCHER, reportFd.c_str(), program.c_str(), nullptr};
+    std::vector<const char*> argv{TESSARIVAND_LAUNCHER, reportFd.c_str(), program.c_str()};
+    for (const std::string& argument : setup.arguments) argv.push_back(argument.c_str());
+    argv.push_back(nullptr);
 
     const pid_t child = ::fork();
     if (child < 0) throw std::runtime_error("fork failed");

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tessarivand::testing {
 
@@ -17,7 +18,8 @@ struct ChildSetup {
     // then the reading end is closed.
     std::size_t outputReadBeforeClosing = 0;
     bool sigpipeIgnored = false;
-    std::chrono::seconds limit{60};  // then the child is killed: a hang
+    std::chrono::seconds limit{60};      // then the child is killed: a hang
+    std::vector<std::string> arguments;  // the program's, after its name
 };
 
 struct ChildEnd {

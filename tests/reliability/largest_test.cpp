@@ -37,4 +37,28 @@ TEST(LargestPolynomial, GoesThroughEveryChoice) {
     EXPECT_NE(out.find(" + (998 X) + (999)) + (1000)"), std::string::npos);
 }
 
+// Exact mode's choice 5 on the largest polynomial with long fractions
+// (thirty digits over thirty, each denominator its own): its budget stops it
+// with a notice, and the menu comes back.
+TEST(LargestPolynomial, StopsItsRootSearchAtTheBudgetWithANotice) {
+    std::string input = "999\n";
+    for (int i = 999; i >= 0; --i) {
+        input += "123456789012345678901234567" + std::to_string(100 + i % 900) + "/98765432109876543210987654" +
+                 std::to_string(1000 + i) + "\n";
+    }
+    input += "1\n5\n4\nq";
+    const TemporaryDirectory dir;
+    ChildSetup setup = setupOnFiles(dir, input, std::chrono::seconds(120));
+    setup.arguments = {"--exact"};
+    const ChildEnd end = runChild(programPath(), setup);
+    ASSERT_FALSE(end.timedOut);
+    ASSERT_TRUE(end.exited) << "ended by signal " << end.signal;
+    EXPECT_EQ(end.status, 0);
+    const std::string out = readFile(dir.file("out"));
+    const auto notice = out.find("demanderait trop de calcul et n'est pas faite :\n  l'");
+    ASSERT_NE(notice, std::string::npos);
+    EXPECT_NE(out.find("coefficients entiers.\n  Les racines montr", notice), std::string::npos);
+    EXPECT_NE(out.find("5. Chercher les racines rationnelles", notice), std::string::npos);
+}
+
 }  // namespace

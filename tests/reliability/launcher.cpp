@@ -4,8 +4,8 @@
 // process would be charged with the test's memory.
 // The program runs with address-space randomization off where the system
 // allows it, so that its peak is the same from one run to the next.
-//   launcher REPORT_FD PROGRAM: runs PROGRAM with the launcher's standard
-//   streams, waits, and writes "exited status signal peak_kilobytes
+//   launcher REPORT_FD PROGRAM [ARGUMENT...]: runs PROGRAM with its
+//   arguments and the launcher's standard streams, waits, and writes "exited status signal peak_kilobytes
 //   fixed_layout\n" to REPORT_FD.
 #include <sys/personality.h>
 #include <sys/resource.h>
@@ -18,7 +18,7 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc != 3) return 127;
+    if (argc < 3) return 127;
     const int reportFd = std::atoi(argv[1]);
     const int current = ::personality(0xffffffff);
     const bool fixedLayout =
@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
     if (child < 0) return 127;
     if (child == 0) {
         ::close(reportFd);
-        std::array<char*, 2> childArgv{argv[2], nullptr};
-        ::execv(argv[2], childArgv.data());
+        ::execv(argv[2], argv + 2);
         ::_exit(127);
     }
     int status = 0;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -54,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, ExactDivisionExamples,
     ::testing::Values(
         ExactCase{exactFromHighest({"3", "-5", "2"}), "2/3", "P(X) = (X - 2/3).((3 X) + (-3)) + (0)"},
-        ExactCase{exactFromHighest({"3", "-5", "2"}), "-3/2", "P(X) = (X - -3/2).((3 X) + (-19/2)) + (65/4)"},
+        ExactCase{exactFromHighest({"3", "-5", "2"}), "-3/2", "P(X) = (X + 3/2).((3 X) + (-19/2)) + (65/4)"},
         ExactCase{exactFromHighest({"1", "-3/10", "1/50"}), "1/5", "P(X) = (X - 1/5).((1 X) + (-1/10)) + (0)"},
-        ExactCase{exactFromHighest({"2", "0", "-3", "1"}), "-2", "P(X) = (X - -2).((2 X^2) + (-4 X) + (5)) + (-9)"},
+        ExactCase{exactFromHighest({"2", "0", "-3", "1"}), "-2", "P(X) = (X + 2).((2 X^2) + (-4 X) + (5)) + (-9)"},
         ExactCase{exactFromHighest({"-7/4"}), "5", "P(X) = (X - 5).(0) + (-7/4)"}));
 
 // P = (X - mu).Q + r, expanded back in exact arithmetic.
@@ -159,8 +160,21 @@ Session run(const std::string& input, bool exact, bool withTable = false) {
     return {capture.out(), capture.err()};
 }
 
+// What exact mode adds for the learner, taken out again: the line that says
+// P(µ), the natural sign of (X + 3) for a negative µ and X for µ = 0, and the
+// menu's fifth choice.
+std::string withoutLearnersTexts(std::string text) {
+    text = std::regex_replace(text, std::regex(R"(\n\n  P\(-?\d+\) = -?\d+( : [^\n]*\.)?)"), "");
+    text = std::regex_replace(text, std::regex(R"(\(X \+ )"), "(X - -");
+    text = std::regex_replace(text, std::regex(R"(("|P\(X\) = )X([".]))"), "$1(X - 0)$2");
+    text = std::regex_replace(
+        text, std::regex("\n         5\\. Chercher les racines rationnelles de 'P' et le factoriser\n"), "");
+    return std::regex_replace(text, std::regex("1 , 2 , 3 , 4 ou 5"), "1 , 2 , 3 ou 4");
+}
+
 // Integers typed, an integer mu, every value below 10^6: six significant
-// digits show them whole, so both modes must write the very same bytes.
+// digits show them whole, so both modes must write the very same bytes, but
+// for what exact mode adds for the learner.
 TEST(ExactMode, WritesTheRealModesBytesWhereBothAreExact) {
     std::mt19937 random(24);
     std::uniform_int_distribution<int> coefficient(-30, 30);
@@ -188,7 +202,7 @@ TEST(ExactMode, WritesTheRealModesBytesWhereBothAreExact) {
         if (!small) continue;
         const Session real = run(input, false);
         const Session exact = run(input, true);
-        ASSERT_EQ(exact.out, real.out) << input;
+        ASSERT_EQ(withoutLearnersTexts(exact.out), real.out) << input;
         ASSERT_EQ(exact.err, real.err) << input;
         ++compared;
     }

@@ -23,6 +23,12 @@ namespace tessarivand::console {
 // UTF-8, into files and pipes too; a program that uses the library calls it to write as tessarivand does.
 void attachStandardStreams();
 
+// Whether standard output shows characters beyond code page 850 (√, Δ):
+// true where its texts go out as UTF-8 (a terminal, a console, the page, a
+// file or a pipe under a UTF-8 locale, and always before
+// attachStandardStreams()), false where they go out as code page 850.
+bool outputShowsUnicode();
+
 // The program's arguments, its own name first, as UTF-8 whatever the system
 // hands main: some systems give main's argv in a narrower code page, which
 // may not hold what was typed.

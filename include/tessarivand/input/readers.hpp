@@ -21,6 +21,9 @@ void readNatural(std::int32_t& value, std::string displayName);
 // 1, 2, 3 or 4.
 void readMenuChoice(std::int32_t& value, std::string displayName);
 
+// 1 to 5, for exact mode's menu, with texts that say so.
+void readMenuChoiceOfFive(std::int32_t& value, std::string displayName);
+
 // The coefficient a[index] of a polynomial being entered, with readReal's
 // texts around its own label ("Le Coefficient   a[2]  =  ").
 void readCoefficient(double& value, std::uint32_t index);
