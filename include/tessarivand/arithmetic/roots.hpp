@@ -7,8 +7,6 @@
 #include "tessarivand/numbers/rational.hpp"
 #include "tessarivand/polynomial/exact_polynomial.hpp"
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // Exact mode's search for every rational root of P, and the factored form

@@ -6,8 +6,6 @@
 
 #include "tessarivand/numbers/rational.hpp"
 
-// Encoding: see tessarivand/console/streams.hpp.
-
 namespace tessarivand {
 
 // Polynomials as a class writes them, for exact mode's texts: each term with
